@@ -1,0 +1,83 @@
+#include "Grouping.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace ModFibo {
+
+namespace {
+
+constexpr int probeDigits = 19;
+
+qlonglong powerOfTen(int exponent)
+{
+    qlonglong value = 1;
+    while (exponent-- > 0)
+        value *= 10;
+    return value;
+}
+
+} // namespace
+
+Grouping Grouping::of(const QLocale &locale)
+{
+    Grouping grouping;
+    const QString separator = locale.groupSeparator();
+    const QString probe = locale.toString(powerOfTen(probeDigits - 1));
+    if (separator.isEmpty() || !probe.contains(separator))
+        return grouping;
+
+    const QStringList groups = probe.split(separator);
+    // Some locales write digits that take more than one UTF-16 unit.
+    const auto digitWidth = (probe.size() - (groups.size() - 1) * separator.size()) / probeDigits;
+    if (digitWidth <= 0)
+        return grouping;
+
+    grouping.separator = separator;
+    grouping.primary = int(groups.last().size() / digitWidth);
+    grouping.secondary = groups.size() >= 3 ? int(groups.at(groups.size() - 2).size() / digitWidth)
+                                            : grouping.primary;
+    for (int digits = 1; digits <= probeDigits; ++digits) {
+        if (locale.toString(powerOfTen(digits - 1)).contains(separator)) {
+            grouping.minimumDigits = digits;
+            break;
+        }
+    }
+    if (grouping.primary <= 0 || grouping.secondary <= 0)
+        grouping.separator.clear();
+    return grouping;
+}
+
+QString Grouping::apply(std::string_view digits) const
+{
+    const qsizetype length = qsizetype(digits.size());
+    const qsizetype rest = length - primary; // digits left of the rightmost group
+    if (!groups() || length < minimumDigits || rest <= 0)
+        return QString::fromLatin1(digits.data(), length);
+
+    // Written straight into the result: this runs for every row of a table.
+    const qsizetype separators = (rest + secondary - 1) / secondary;
+    QString text(length + separators * separator.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    const auto copyDigits = [&out, &digits](qsizetype from, qsizetype count) {
+        for (qsizetype i = from; i < from + count; ++i)
+            *out++ = QLatin1Char(digits[std::size_t(i)]);
+    };
+    const auto copySeparator = [&out, this] {
+        out = std::copy(separator.cbegin(), separator.cend(), out);
+    };
+    qsizetype head = rest % secondary;
+    if (head == 0)
+        head = secondary;
+    copyDigits(0, head);
+    for (qsizetype at = head; at < rest; at += secondary) {
+        copySeparator();
+        copyDigits(at, secondary);
+    }
+    copySeparator();
+    copyDigits(rest, primary);
+    return text;
+}
+
+} // namespace ModFibo

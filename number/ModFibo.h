@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace ModFibo {
+
+// Reads the input box's text as n. Every "." and every digit-group separator of
+// `locale` is removed (the box shows n grouped by the locale), then the leading
+// number is read: blanks skipped, an optional sign, then digits. A text that
+// does not start with a number reads as 0; a run of digits beyond the range of
+// a double reads as infinity. Never fails.
+double TextToNumber(QString text, const QLocale &locale);
+
+} // namespace ModFibo

@@ -1,0 +1,38 @@
+# Shared by scripts/run and scripts/test: install what is missing, then build.
+# Sourced, not run.
+
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$ROOT/build"
+
+# Lists the packages of scripts/packages that are not installed.
+missing_packages() {
+    local package
+    sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$ROOT/scripts/packages" | while read -r package; do
+        if [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed ]; then
+            echo "$package"
+        fi
+    done
+}
+
+install_missing() {
+    local missing
+    missing="$(missing_packages)"
+    [ -z "$missing" ] && return 0
+    echo "Installing: $(echo $missing)"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    # shellcheck disable=SC2086
+    $sudo apt-get install -y -qq --no-install-recommends $missing
+}
+
+# Configures once, then lets Ninja rebuild only what changed.
+build() {
+    if [ ! -f "$BUILD/build.ninja" ]; then
+        cmake -G Ninja -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    fi
+    cmake --build "$BUILD"
+}

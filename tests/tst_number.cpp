@@ -1,0 +1,256 @@
+// Reading of n, the 32-bit conversion and the two text forms, under several locales.
+#include "ModFibo.h"
+#include "RuntimeError.h"
+#include "TextForms.h"
+#include "ToInt32.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+using namespace ModFibo;
+
+Q_DECLARE_METATYPE(std::optional<QString>)
+
+namespace {
+const QString NNBSP = QStringLiteral("\u202F");
+const QString RSQUO = QStringLiteral("\u2019");
+// F(1476) as repeated addition gives it.
+constexpr double F1476 = 1.3069892237633987e308;
+} // namespace
+
+class NumberTest : public QObject {
+    Q_OBJECT
+private slots:
+    void textToNumber_data();
+    void textToNumber();
+    void textToNumberLeavesCallerTextAlone();
+    void toInt32_data();
+    void toInt32();
+    void expText_data();
+    void expText();
+    void numTextOfDouble_data();
+    void numTextOfDouble();
+    void numTextOfF1476KeepsEveryDigit_data();
+    void numTextOfF1476KeepsEveryDigit();
+    void numTextOfText_data();
+    void numTextOfText();
+};
+
+void NumberTest::textToNumber_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("empty") << "de_DE" << "" << 0.0;
+    QTest::newRow("zero") << "de_DE" << "0" << 0.0;
+    QTest::newRow("zeros") << "de_DE" << "00" << 0.0;
+    QTest::newRow("leading zeros") << "de_DE" << "007" << 7.0;
+    QTest::newRow("grouped") << "de_DE" << "1.234" << 1234.0;
+    QTest::newRow("limit") << "de_DE" << "1.476" << 1476.0;
+    QTest::newRow("two groups") << "de_DE" << "1.234.567" << 1234567.0;
+    QTest::newRow("point is no decimal point") << "de_DE" << "12.5" << 125.0;
+    QTest::newRow("lone point") << "de_DE" << "." << 0.0;
+    QTest::newRow("points") << "de_DE" << "..." << 0.0;
+    QTest::newRow("comma stops reading") << "de_DE" << "1,234" << 1.0;
+    QTest::newRow("letter stops reading") << "de_DE" << "12a3" << 12.0;
+    QTest::newRow("letters") << "de_DE" << "abcd" << 0.0;
+    QTest::newRow("blanks then digits") << "de_DE" << " \t 42" << 42.0;
+    QTest::newRow("minus") << "de_DE" << "-5" << -5.0;
+    QTest::newRow("plus") << "de_DE" << "+7" << 7.0;
+    QTest::newRow("sign alone") << "de_DE" << "-" << 0.0;
+    QTest::newRow("no exponent") << "de_DE" << "1e5" << 1.0;
+    QTest::newRow("eleven nines") << "de_DE" << "99999999999" << 99999999999.0;
+    QTest::newRow("beyond a double") << "de_DE" << QString(400, u'9') << std::numeric_limits<double>::infinity();
+    QTest::newRow("just beyond a double") << "de_DE" << "2" + QString(308, u'0') << std::numeric_limits<double>::infinity();
+    QTest::newRow("zeros then digits") << "de_DE" << QString(5000, u'0') + "12" << 12.0;
+    QTest::newRow("en_US comma groups") << "en_US" << "1,234" << 1234.0;
+    QTest::newRow("en_US points too") << "en_US" << "1.234" << 1234.0;
+    QTest::newRow("en_IN lakh") << "en_IN" << "12,34,567" << 1234567.0;
+    QTest::newRow("fr_FR narrow space") << "fr_FR" << "1" + NNBSP + "234" << 1234.0;
+    QTest::newRow("de_CH quote") << "de_CH" << "1" + RSQUO + "234" << 1234.0;
+    QTest::newRow("C does not group") << "C" << "1,234" << 1.0;
+}
+
+void NumberTest::textToNumber()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QCOMPARE(TextToNumber(text, QLocale(locale)), expected);
+}
+
+void NumberTest::textToNumberLeavesCallerTextAlone()
+{
+    const QString text = QStringLiteral("1.234.567");
+    QString copy = text;
+    TextToNumber(copy, QLocale(QStringLiteral("de_DE")));
+    QCOMPARE(copy, text);
+}
+
+void NumberTest::toInt32_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("overflows");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("half down to even") << 0.5 << false << 0;
+    QTest::newRow("half up to even") << 1.5 << false << 2;
+    QTest::newRow("two and a half") << 2.5 << false << 2;
+    QTest::newRow("negative half") << -1.5 << false << -2;
+    QTest::newRow("below half") << 10.49 << false << 10;
+    QTest::newRow("largest") << 2147483647.0 << false << 2147483647;
+    QTest::newRow("largest plus fraction") << 2147483647.4 << false << 2147483647;
+    QTest::newRow("rounds past largest") << 2147483647.5 << true << 0;
+    QTest::newRow("smallest") << -2147483648.0 << false << int(-2147483647 - 1);
+    QTest::newRow("half below smallest") << -2147483648.5 << false << int(-2147483647 - 1);
+    QTest::newRow("below smallest") << -2147483649.0 << true << 0;
+    QTest::newRow("two to the 31") << 2147483648.0 << true << 0;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << true << 0;
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << true << 0;
+}
+
+void NumberTest::toInt32()
+{
+    QFETCH(double, value);
+    QFETCH(bool, overflows);
+    QFETCH(int, expected);
+    if (!overflows) {
+        QCOMPARE(ToInt32(value), expected);
+        return;
+    }
+    try {
+        ToInt32(value);
+        QFAIL("no error");
+    } catch (const RuntimeError &error) {
+        QCOMPARE(error.number(), int(RuntimeError::Overflow));
+        QCOMPARE(error.description(), QStringLiteral("Overflow"));
+    }
+}
+
+void NumberTest::expText_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("zero") << "en_US" << 0.0 << "0";
+    QTest::newRow("F(10)") << "de_DE" << 55.0 << "55";
+    QTest::newRow("no grouping") << "en_US" << 1234567.0 << "1234567";
+    QTest::newRow("F(73), 15 digits") << "en_US" << 806515533049393.0 << "806515533049393";
+    QTest::newRow("F(73) en_IN") << "en_IN" << 806515533049393.0 << "806515533049393";
+    QTest::newRow("F(74)") << "en_US" << 1304969544928657.0 << "1.30496954492866E+15";
+    QTest::newRow("rounds up to 10^15") << "en_US" << 999999999999999.6 << "1E+15";
+    QTest::newRow("F(1476)") << "en_US" << F1476 << "1.3069892237634E+308";
+    QTest::newRow("F(1476) de_DE") << "de_DE" << F1476 << "1,3069892237634E+308";
+    QTest::newRow("F(1476) fr_FR") << "fr_FR" << F1476 << "1,3069892237634E+308";
+    QTest::newRow("F(1476) en_IN") << "en_IN" << F1476 << "1.3069892237634E+308";
+    QTest::newRow("F(1476) C") << "C" << F1476 << "1.3069892237634E+308";
+    QTest::newRow("two exponent digits") << "en_US" << 1e20 << "1E+20";
+    QTest::newRow("small fraction") << "en_US" << 0.0001 << "0.0001";
+    QTest::newRow("smaller fraction") << "de_DE" << 0.00001 << "1E-05";
+}
+
+void NumberTest::expText()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    QCOMPARE(TextForms(QLocale(locale)).expText(value), expected);
+}
+
+void NumberTest::numTextOfDouble_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("zero") << "de_DE" << 0.0 << "0";
+    QTest::newRow("three digits") << "de_DE" << 999.0 << "999";
+    QTest::newRow("four digits") << "de_DE" << 1234.0 << "1.234";
+    QTest::newRow("limit") << "de_DE" << 1476.0 << "1.476";
+    QTest::newRow("en_US") << "en_US" << 1234.0 << "1,234";
+    QTest::newRow("en_US millions") << "en_US" << 1234567.0 << "1,234,567";
+    QTest::newRow("en_IN lakh") << "en_IN" << 1234567.0 << "12,34,567";
+    QTest::newRow("en_IN crore") << "en_IN" << 123456789.0 << "12,34,56,789";
+    QTest::newRow("fr_FR") << "fr_FR" << 1234567.0 << "1" + NNBSP + "234" + NNBSP + "567";
+    QTest::newRow("de_CH") << "de_CH" << 1234567.0 << "1" + RSQUO + "234" + RSQUO + "567";
+    QTest::newRow("C") << "C" << 1234567.0 << "1234567";
+    QTest::newRow("beyond 2^53, exact") << "en_US" << 18446744073709551616.0 << "18,446,744,073,709,551,616";
+    QTest::newRow("F(80), rounded term") << "de_DE" << 23416728348467685.0 << "23.416.728.348.467.684";
+    QTest::newRow("fraction rounds") << "en_US" << 1234.75 << "1,235";
+}
+
+void NumberTest::numTextOfDouble()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    QCOMPARE(TextForms(QLocale(locale)).numText(value), expected);
+}
+
+void NumberTest::numTextOfF1476KeepsEveryDigit_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("length");
+
+    QTest::newRow("de_DE") << "de_DE" << "130.698.922.376.339.873.754" << 309 + 102;
+    QTest::newRow("en_US") << "en_US" << "130,698,922,376,339,873,754" << 309 + 102;
+    QTest::newRow("en_IN") << "en_IN" << "13,06,98,92,23,76,33,98,73,75,45" << 309 + 153;
+    QTest::newRow("C") << "C" << "130698922376339873754" << 309;
+}
+
+void NumberTest::numTextOfF1476KeepsEveryDigit()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, start);
+    QFETCH(int, length);
+    const QString text = TextForms(QLocale(locale)).numText(F1476);
+    QVERIFY2(text.startsWith(start), qPrintable(text.left(40)));
+    QCOMPARE(text.size(), length);
+}
+
+void NumberTest::numTextOfText_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<QString>>("expected");
+    const std::optional<QString> none;
+    const QString forty = QStringLiteral("1234567890123456789012345678901234567890");
+
+    QTest::newRow("after Backspace") << "de_DE" << "1.23" << std::optional<QString>("123");
+    QTest::newRow("fifth digit") << "de_DE" << "1.2345" << std::optional<QString>("12.345");
+    QTest::newRow("held key") << "de_DE" << "1.2345678" << std::optional<QString>("12.345.678");
+    QTest::newRow("zeros") << "de_DE" << "0000" << std::optional<QString>("0");
+    QTest::newRow("leading zeros") << "de_DE" << "0.012" << std::optional<QString>("12");
+    QTest::newRow("blanks around") << "de_DE" << "  1234 " << std::optional<QString>("1.234");
+    QTest::newRow("separators anywhere") << "en_US" << "1,2,3,4" << std::optional<QString>("1,234");
+    QTest::newRow("forty digits") << "en_US" << forty
+                                  << std::optional<QString>("1,234,567,890,123,456,789,012,345,678,901,234,567,890");
+    QTest::newRow("en_IN") << "en_IN" << "1234567" << std::optional<QString>("12,34,567");
+    QTest::newRow("fr_FR") << "fr_FR" << "1" + NNBSP + "2345" << std::optional<QString>("12" + NNBSP + "345");
+    QTest::newRow("C") << "C" << "12345" << std::optional<QString>("12345");
+    QTest::newRow("empty") << "de_DE" << "" << none;
+    QTest::newRow("blanks") << "de_DE" << "   " << none;
+    QTest::newRow("separators only") << "de_DE" << "...." << none;
+    QTest::newRow("letters") << "de_DE" << "abcd" << none;
+    QTest::newRow("minus") << "de_DE" << "-5" << none;
+    QTest::newRow("decimal comma") << "de_DE" << "12,5" << none;
+    QTest::newRow("point under en_US") << "en_US" << "1.234" << none;
+    QTest::newRow("comma under C") << "C" << "1,234" << none;
+}
+
+void NumberTest::numTextOfText()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(std::optional<QString>, expected);
+    QCOMPARE(TextForms(QLocale(locale)).numText(QStringView(text)), expected);
+}
+
+QTEST_GUILESS_MAIN(NumberTest)
+#include "tst_number.moc"
