@@ -1,0 +1,38 @@
+// The window's commands: Count, Clear and Close.
+#include "frmFibo.h"
+
+#include "GenFibo.h"
+#include "WindowControls.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+void frmFibo::GenFibo()
+{
+    // Rows appended are shown also when the call ends by an error.
+    struct ShowRows {
+        TreeListItems &list;
+        ~ShowRows() { list.flush(); }
+    } showRows{controls->Lv};
+    ::GenFibo(controls->fibo(), QLocale::system());
+}
+
+void frmFibo::cmdCount_Click()
+{
+    GenFibo();
+}
+
+void frmFibo::cmdClear_Click()
+{
+    controls->txtInput.setText(QString());
+    controls->txtOut.setText(QString());
+    controls->txtOut2.setText(QString());
+    controls->Lv.clear();
+    controls->txtInput.setFocus();
+}
+
+void frmFibo::cmdClose_Click()
+{
+    // Leaves the event loop before any further event is handled.
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+// What a Designer form cannot say by itself, stored in it as dynamic properties
+// and applied after setupUi: fractional point sizes ("pointSizeF") and the
+// column widths of a tree ("columnWidths", pixels separated by commas).
+void applyFormLook(QWidget &form);
+
+// The form asks for Arial, Tahoma and Trebuchet MS by name; maps them to the
+// free fonts with the closest metrics, so the window looks alike everywhere.
+void mapFormFonts();

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Controls.h"
+#include "RuntimeError.h"
+
+#include <QString>
+
+// Runs one event handler. An error that the handler does not trap ends it at
+// the failing step and is reported in a message box with the application
+// title; the program goes on. Nothing is thrown into Qt's event loop.
+template <typename Handler>
+void runHandler(MessageBoxes &messages, Handler &&handler) noexcept
+{
+    QString description;
+    try {
+        handler();
+        return;
+    } catch (const RuntimeError &error) {
+        description = error.description();
+    } catch (const std::exception &error) {
+        description = QString::fromLocal8Bit(error.what());
+    }
+    try {
+        messages.msgBox(description, MsgBoxStyle::OkOnly, std::nullopt);
+    } catch (...) {
+        // The report itself failed; there is nothing left to tell the user with.
+    }
+}

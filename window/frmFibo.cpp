@@ -1,0 +1,61 @@
+#include "frmFibo.h"
+
+#include "FormLook.h"
+#include "UntrappedErrors.h"
+#include "WindowControls.h"
+#include "ui_frmFibo.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QShowEvent>
+
+frmFibo::frmFibo(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::frmFibo>())
+{
+    mapFormFonts();
+    ui->setupUi(this);
+    applyFormLook(*this);
+    controls = std::make_unique<WindowControls>(*this, *ui);
+
+    connect(ui->cmdCount, &QPushButton::clicked, this, [this] { handle([this] { cmdCount_Click(); }); });
+    connect(ui->cmdClear, &QPushButton::clicked, this, [this] { handle([this] { cmdClear_Click(); }); });
+    connect(ui->cmdClose, &QPushButton::clicked, this, [this] { handle([this] { cmdClose_Click(); }); });
+
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    handle([this] { Form_Load(); });
+}
+
+frmFibo::~frmFibo() = default;
+
+template <typename Handler>
+void frmFibo::handle(Handler &&handler)
+{
+    runHandler(controls->messages, std::forward<Handler>(handler));
+}
+
+void frmFibo::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Without a window manager nothing else would activate the window, and
+    // the input box would not get the focus.
+    if (!event->spontaneous())
+        activateWindow();
+}
+
+void frmFibo::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        handle([this] { Form_Activate(); });
+}
+
+void frmFibo::Form_Load()
+{
+    // The form itself sets up everything the window needs before it is shown.
+}
+
+void frmFibo::Form_Activate()
+{
+    controls->txtInput.setFocus();
+}
