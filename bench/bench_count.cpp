@@ -1,0 +1,53 @@
+// Count for the largest n on the real window: from the click until all rows
+// are in the list and the window has repainted.
+#include "frmFibo.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void CountOnWindow(benchmark::State &state)
+{
+    frmFibo window;
+    window.show();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    auto *input = window.findChild<QLineEdit *>(QStringLiteral("txtInput"));
+    auto *count = window.findChild<QPushButton *>(QStringLiteral("cmdCount"));
+    auto *clear = window.findChild<QPushButton *>(QStringLiteral("cmdClear"));
+    auto *list = window.findChild<QTreeWidget *>(QStringLiteral("Lv"));
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        clear->click();
+        input->setText(QStringLiteral("1476"));
+        QCoreApplication::processEvents();
+        window.repaint();
+        state.ResumeTiming();
+
+        count->click();
+        QCoreApplication::processEvents();
+        window.repaint();
+        QGuiApplication::sync();
+    }
+    if (list->topLevelItemCount() != 1477)
+        state.SkipWithError("the list does not hold 1477 rows");
+}
+BENCHMARK(CountOnWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
