@@ -17,6 +17,7 @@ frmFibo::frmFibo(QWidget *parent)
     applyFormLook(*this);
     controls = std::make_unique<WindowControls>(*this, *ui);
 
+    ui->txtInput->installEventFilter(this);
     connect(ui->cmdCount, &QPushButton::clicked, this, [this] { handle([this] { cmdCount_Click(); }); });
     connect(ui->cmdClear, &QPushButton::clicked, this, [this] { handle([this] { cmdClear_Click(); }); });
     connect(ui->cmdClose, &QPushButton::clicked, this, [this] { handle([this] { cmdClose_Click(); }); });
@@ -28,10 +29,9 @@ frmFibo::frmFibo(QWidget *parent)
 
 frmFibo::~frmFibo() = default;
 
-template <typename Handler>
-void frmFibo::handle(Handler &&handler)
+void frmFibo::handle(const std::function<void()> &handler)
 {
-    runHandler(controls->messages, std::forward<Handler>(handler));
+    runHandler(controls->messages, handler);
 }
 
 void frmFibo::showEvent(QShowEvent *event)

@@ -2,12 +2,14 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
 class frmFibo;
 }
 struct WindowControls;
+class QKeyEvent;
 
 // The program's one window. Its look is the Designer form frmFibo.ui; its
 // behaviour is the handlers below, named after the control and the event.
@@ -24,6 +26,7 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
@@ -31,9 +34,15 @@ private:
     void cmdCount_Click();
     void cmdClear_Click();
     void cmdClose_Click();
+    void txtInput_KeyPress(int &KeyAscii);
+    void txtInput_KeyUp(int &KeyCode, int &Shift);
 
-    template <typename Handler>
-    void handle(Handler &&handler);
+    // Key handling of txtInput; true when the event is used up.
+    bool txtInputKeyPressed(const QKeyEvent &event);
+    bool typeCharacters(const QString &text);
+
+    // Runs a handler; an error it does not trap is reported, never thrown on.
+    void handle(const std::function<void()> &handler);
 
     std::unique_ptr<Ui::frmFibo> ui;
     std::unique_ptr<WindowControls> controls;

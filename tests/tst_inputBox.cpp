@@ -1,0 +1,237 @@
+// The input box's keyboard rules on the real window, with real key events,
+// under whatever locale the test runs in ("{s}" stands for its digit-group
+// separator).
+#include "KeyCodes.h"
+#include "WindowDriver.h"
+#include "frmFibo.h"
+
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <optional>
+
+Q_DECLARE_METATYPE(std::optional<int>)
+
+class InputBoxTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void typedCharacterCode_data();
+    void typedCharacterCode();
+    void editing_data();
+    void editing();
+
+private:
+    void run(const QString &step);
+    void sendKey(QEvent::Type type, Qt::Key key, const QString &text, Qt::KeyboardModifiers modifiers,
+                 bool autoRepeat = false);
+    QString grouped(QString text) const { return text.replace(QStringLiteral("{s}"), separator); }
+
+    std::unique_ptr<frmFibo> window;
+    QLineEdit *txtInput = nullptr;
+    QString separator;
+    std::vector<SeenMessageBox> boxes;
+};
+
+void InputBoxTest::init()
+{
+    separator = QLocale::system().groupSeparator();
+    window = std::make_unique<frmFibo>();
+    txtInput = child<QLineEdit>(*window, "txtInput");
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(QApplication::focusWidget(), txtInput);
+    QApplication::clipboard()->setText(QStringLiteral("clip"));
+    boxes.clear();
+}
+
+void InputBoxTest::cleanup()
+{
+    window.reset();
+}
+
+void InputBoxTest::typedCharacterCode_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<int>>("code");
+    const std::optional<int> none;
+    const int ctrl = Qt::ControlModifier;
+
+    QTest::newRow("digit") << int(Qt::Key_7) << 0 << "7" << std::optional<int>(55);
+    QTest::newRow("keypad digit") << int(Qt::Key_5) << int(Qt::KeypadModifier) << "5" << std::optional<int>(53);
+    QTest::newRow("letter") << int(Qt::Key_A) << 0 << "a" << std::optional<int>(97);
+    QTest::newRow("accented") << int(Qt::Key_Eacute) << 0 << "\u00e9" << std::optional<int>(0xe9);
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << "\b" << std::optional<int>(8);
+    QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << "\r" << std::optional<int>(13);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << std::optional<int>(13);
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << "\x1b" << std::optional<int>(27);
+    QTest::newRow("Ctrl+A") << int(Qt::Key_A) << ctrl << "\x01" << std::optional<int>(1);
+    QTest::newRow("Ctrl+C, no text") << int(Qt::Key_C) << ctrl << "" << std::optional<int>(3);
+    QTest::newRow("Ctrl+V, letter text") << int(Qt::Key_V) << ctrl << "v" << std::optional<int>(22);
+    QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z) << int(ctrl | Qt::ShiftModifier) << "Z" << std::optional<int>(26);
+    QTest::newRow("Ctrl+[") << int(Qt::Key_BracketLeft) << ctrl << "" << std::optional<int>(27);
+    QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << ctrl << "" << std::optional<int>(127);
+    QTest::newRow("Ctrl+digit") << int(Qt::Key_1) << ctrl << "1" << none;
+    QTest::newRow("Ctrl+Insert") << int(Qt::Key_Insert) << ctrl << "" << none;
+    QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << "" << none;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << "\x7f" << none;
+    QTest::newRow("Left") << int(Qt::Key_Left) << 0 << "" << none;
+    QTest::newRow("F5") << int(Qt::Key_F5) << 0 << "" << none;
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << 0 << "\t" << none;
+    QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "" << none;
+    QTest::newRow("Alt+letter") << int(Qt::Key_X) << int(Qt::AltModifier) << "x" << none;
+    QTest::newRow("two characters") << int(Qt::Key_unknown) << 0 << "12" << none;
+}
+
+void InputBoxTest::typedCharacterCode()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(std::optional<int>, code);
+    const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+    QCOMPARE(::typedCharacterCode(event), code);
+}
+
+void InputBoxTest::sendKey(QEvent::Type type, Qt::Key key, const QString &text, Qt::KeyboardModifiers modifiers,
+                           bool autoRepeat)
+{
+    QKeyEvent event(type, key, modifiers, text, autoRepeat);
+    QApplication::sendEvent(QApplication::focusWidget(), &event);
+}
+
+// One step of a scenario:
+//   type:DIGITS      press and release each key
+//   key:NAME         press and release one key (with Ctrl+, Shift+, Alt+ prefixes)
+//   hold:CHARS       press the first key and let it repeat the others, no release
+//   release:CHAR     release a held key
+//   select:FROM,LEN  select with the mouse (no key event)
+//   clip:TEXT        put TEXT on the clipboard
+//   menu-paste       Paste from the box's context menu
+//   commit:TEXT      an input method commits TEXT
+//   count            press Count (message boxes are answered and kept)
+void InputBoxTest::run(const QString &step)
+{
+    const QString verb = step.section(u':', 0, 0);
+    const QString argument = step.section(u':', 1);
+    if (verb == u"type") {
+        QTest::keyClicks(QApplication::focusWidget(), argument);
+    } else if (verb == u"key") {
+        const QKeySequence sequence(argument);
+        const QKeyCombination combination = sequence[0];
+        QTest::keyClick(QApplication::focusWidget(), combination.key(), combination.keyboardModifiers());
+    } else if (verb == u"hold") {
+        for (qsizetype i = 0; i < argument.size(); ++i) {
+            const Qt::Key key = Qt::Key(argument.at(i).toUpper().unicode());
+            if (i > 0)
+                sendKey(QEvent::KeyRelease, key, argument.mid(i, 1), Qt::NoModifier, true);
+            sendKey(QEvent::KeyPress, key, argument.mid(i, 1), Qt::NoModifier, i > 0);
+        }
+    } else if (verb == u"release") {
+        sendKey(QEvent::KeyRelease, Qt::Key(argument.at(0).toUpper().unicode()), argument, Qt::NoModifier);
+    } else if (verb == u"select") {
+        txtInput->setSelection(argument.section(u',', 0, 0).toInt(), argument.section(u',', 1, 1).toInt());
+    } else if (verb == u"clip") {
+        QApplication::clipboard()->setText(argument);
+    } else if (verb == u"menu-paste") {
+        std::unique_ptr<QMenu> menu(txtInput->createStandardContextMenu());
+        const auto actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(),
+                                        [](QAction *a) { return a->text().remove(u'&').startsWith(u"Paste"); });
+        QVERIFY(paste != actions.end());
+        (*paste)->trigger();
+    } else if (verb == u"commit") {
+        QInputMethodEvent event;
+        event.setCommitString(argument);
+        QApplication::sendEvent(txtInput, &event);
+    } else if (verb == u"count") {
+        const auto shown = answeringMessageBoxes([this] { child<QPushButton>(*window, "cmdCount")->click(); });
+        boxes.insert(boxes.end(), shown.begin(), shown.end());
+    } else {
+        QFAIL(qPrintable("unknown step " + step));
+    }
+}
+
+void InputBoxTest::editing_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("caret"); // -1: at the end, nothing selected
+    QTest::addColumn<int>("rows");  // after the steps; -1: Count not pressed
+
+    const auto row = [](const char *name, QStringList steps, const char *text, int caret = -1, int rows = 0) {
+        QTest::newRow(name) << steps << QString::fromUtf8(text) << caret << rows;
+    };
+    row("three digits", {"type:123"}, "123");
+    row("fourth digit regroups", {"type:1234"}, "1{s}234");
+    row("fifth digit", {"type:12345"}, "12{s}345");
+    row("twenty digits keep every digit", {"type:12345678901234567890"}, "12{s}345{s}678{s}901{s}234{s}567{s}890");
+    row("held key", {"type:1234", "hold:5678", "release:8"}, "12{s}345{s}678");
+    row("Backspace at the end of 1.234", {"type:1234", "key:Backspace"}, "123");
+    row("Backspace at the end of 12.345", {"type:12345", "key:Backspace"}, "1{s}234");
+    row("zeros", {"type:0000"}, "0");
+    row("letter empties", {"type:1234", "type:a"}, "");
+    row("blank empties", {"type:12", "type: "}, "");
+    row("minus empties", {"type:12345", "type:-"}, "");
+    row("point empties", {"type:12", "type:."}, "");
+    row("comma empties", {"type:12", "type:,"}, "");
+    row("Escape empties", {"type:1234", "key:Esc"}, "");
+    row("Ctrl+C empties, copies nothing", {"type:1234", "key:Ctrl+C", "menu-paste"}, "clip", 4);
+    row("Ctrl+V empties, pastes nothing", {"type:1234", "key:Ctrl+V"}, "");
+    row("Ctrl+A empties", {"type:1234", "key:Ctrl+A", "type:5"}, "5");
+    row("Ctrl+Z empties, undoes nothing", {"type:12", "key:Ctrl+Z"}, "");
+    row("Alt+letter types nothing", {"type:1234", "key:Alt+X"}, "1{s}234");
+    row("typing over a selection", {"type:1234", "select:2,3", "type:9"}, "1{s}9", 3);
+    row("Count reads what the box shows", {"type:1234", "select:2,3", "type:9", "count"}, "1{s}9", 3, 20);
+    row("comma or point locale reads n", {"type:1234", "count"}, "1{s}234", -1, 1235);
+    row("Left regroups and moves the caret", {"type:12345", "select:0,2", "key:Left"}, "12{s}345");
+    row("Home regroups and moves the caret", {"type:12345", "key:Home"}, "12{s}345");
+    row("Shift release", {"type:1234", "select:1,2", "key:Shift"}, "1{s}234");
+    row("Delete regroups", {"type:12345", "select:0,1", "key:Delete"}, "2{s}345");
+    row("Enter passes and presses nothing", {"type:1234", "key:Return"}, "1{s}234");
+    row("empty stays empty", {"key:Left", "key:Return", "key:Backspace"}, "");
+    row("Tab keeps the text", {"type:12345", "key:Tab"}, "12{s}345");
+    row("Shift+Insert paste of digits", {"clip:98765", "key:Shift+Ins"}, "98{s}765");
+    row("Shift+Insert paste of letters", {"type:12", "clip:abcd", "key:Shift+Ins"}, "12abcd", 6);
+    row("pasted letters count as 0", {"clip:abcd", "key:Shift+Ins", "count"}, "abcd", 4, 0);
+    row("pasted minus", {"clip:-5", "key:Shift+Ins", "key:End"}, "-5", 2);
+    row("pasted decimal", {"clip:12;5", "key:Shift+Ins", "key:End"}, "12;5", 4);
+    row("pasted empty", {"clip:", "key:Shift+Ins"}, "");
+    row("menu paste of digits waits for a key", {"clip:98765", "menu-paste"}, "98765", 5);
+    row("menu paste then a release", {"clip:98765", "menu-paste", "key:End"}, "98{s}765");
+    row("menu paste of letters", {"clip:abcde", "menu-paste", "key:End"}, "abcde", 5);
+    row("input method digits", {"commit:5678"}, "5678", 4);
+    row("input method filters each character", {"type:99", "commit:12a34"}, "34", 2);
+}
+
+void InputBoxTest::editing()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, text);
+    QFETCH(int, caret);
+    QFETCH(int, rows);
+
+    for (const QString &step : steps)
+        run(step);
+
+    const QString expected = grouped(text);
+    QCOMPARE(txtInput->text(), expected);
+    QCOMPARE(txtInput->cursorPosition(), caret < 0 ? int(expected.size()) : caret);
+    if (caret < 0)
+        QVERIFY(!txtInput->hasSelectedText());
+    QCOMPARE(child<QTreeWidget>(*window, "Lv")->topLevelItemCount(), rows);
+    // Only a Count of a text that reads as 0 gives a message box.
+    QCOMPARE(boxes.size(), std::size_t(rows == 0 && steps.contains(QStringLiteral("count")) ? 1 : 0));
+}
+
+QTEST_MAIN(InputBoxTest)
+#include "tst_inputBox.moc"

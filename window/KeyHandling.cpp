@@ -1,0 +1,110 @@
+// The input box's keyboard rules: only digits, Backspace and Enter are typed,
+// anything else empties the box; on every key release the digits are
+// regrouped by the regional settings.
+#include "frmFibo.h"
+
+#include "KeyCodes.h"
+#include "TextForms.h"
+#include "UntrappedErrors.h"
+#include "WindowControls.h"
+#include "ui_frmFibo.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLocale>
+
+void frmFibo::txtInput_KeyPress(int &KeyAscii)
+{
+    const bool digit = KeyAscii >= '0' && KeyAscii <= '9';
+    if (!digit && KeyAscii != 8 && KeyAscii != 13) {
+        KeyAscii = 0;
+        controls->txtInput.setText(QString());
+    }
+}
+
+void frmFibo::txtInput_KeyUp(int &KeyCode, int &Shift)
+{
+    // Whatever the key: the regrouping looks only at the text.
+    Q_UNUSED(KeyCode)
+    Q_UNUSED(Shift)
+    if (controls->txtInput.text().size() <= 3)
+        return;
+    const QString text = controls->txtInput.text();
+    // A pasted text that is not a number is left exactly as it is.
+    const std::optional<QString> grouped = ModFibo::TextForms(QLocale::system()).numText(text);
+    if (!grouped)
+        return;
+    // Setting the same text again would only make the box lay out again.
+    if (*grouped != text)
+        controls->txtInput.setText(*grouped);
+    controls->txtInput.setSelStart(int(controls->txtInput.text().size()));
+}
+
+bool frmFibo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != ui->txtInput)
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return txtInputKeyPressed(static_cast<const QKeyEvent &>(*event));
+    case QEvent::KeyRelease: {
+        const auto &key = static_cast<const QKeyEvent &>(*event);
+        // The releases of a held, repeating key are the toolkit's, not the user's.
+        if (!key.isAutoRepeat()) {
+            int keyCode = key.key();
+            const auto modifiers = key.modifiers();
+            int shift = (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+                        | (modifiers & Qt::AltModifier ? 4 : 0);
+            handle([&] { txtInput_KeyUp(keyCode, shift); });
+        }
+        return false;
+    }
+    case QEvent::InputMethod: {
+        const auto &input = static_cast<const QInputMethodEvent &>(*event);
+        const QString committed = input.commitString();
+        for (const QChar c : committed) {
+            int code = c.unicode();
+            const bool passes = (code >= '0' && code <= '9') || code == 8 || code == 13;
+            if (!passes)
+                return typeCharacters(committed);
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+bool frmFibo::txtInputKeyPressed(const QKeyEvent &event)
+{
+    if (typesNothingButHasText(event))
+        return true;
+    if (const std::optional<int> code = typedCharacterCode(event)) {
+        int KeyAscii = *code;
+        handle([&] { txtInput_KeyPress(KeyAscii); });
+        return KeyAscii == 0;
+    }
+    // A compose sequence can deliver several characters in one key press.
+    if (event.text().size() > 1)
+        return typeCharacters(event.text());
+    return false;
+}
+
+bool frmFibo::typeCharacters(const QString &text)
+{
+    // Each character goes through the filter in turn. A rejected one empties
+    // the box, so only the characters after the last rejected one remain.
+    QString typed;
+    for (const char32_t c : text.toUcs4()) {
+        int KeyAscii = int(c);
+        handle([&] { txtInput_KeyPress(KeyAscii); });
+        if (KeyAscii == 0)
+            typed.clear();
+        else
+            typed.append(QString::fromUcs4(&c, 1));
+    }
+    if (!typed.isEmpty())
+        ui->txtInput->insert(typed);
+    return true;
+}
