@@ -1,0 +1,328 @@
+#!/usr/bin/python3
+"""Drives the real Corvane binary through the accessibility bus (AT-SPI).
+
+usage: drive_corvane.py PATH/TO/corvane
+
+Needs a display and a D-Bus session whose accessibility bus can be reached;
+run-atspi-test.sh next to this file provides both.  Every step is printed;
+the first mismatch or time-out stops the run with a message naming the step
+and a non-zero exit status, and the program under test is killed.
+"""
+
+import os
+import signal
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import Atspi
+
+APP_NAME = "Corvane"
+WINDOW_TITLE = "FIBONACCI FORMULA"
+COLUMNS = ["NUM", "FIBO RESULT (EXP)", "FIBO RESULT (NUM)"]
+TOO_BIG_TITLE = "System Computer"
+TOO_BIG_TEXT = "Number too big for computing !"
+
+START_TIMEOUT = 20.0  # the application appearing on the desktop
+STEP_TIMEOUT = 10.0  # any other wait
+EXIT_TIMEOUT = 10.0  # the process ending after Close
+OVERALL_TIMEOUT = 90  # the whole run, below CTest's limit for the test
+POLL = 0.05
+
+
+class StepFailed(Exception):
+    pass
+
+
+class Driver:
+    def __init__(self, binary):
+        self.binary = binary
+        self.proc = None
+        self.step_name = "start"
+        self.step_no = 0
+
+    # -- helpers -----------------------------------------------------------
+
+    def step(self, name):
+        self.step_no += 1
+        self.step_name = name
+        print("[%d] %s" % (self.step_no, name), flush=True)
+
+    def ok(self, detail):
+        print("    ok: %s" % detail, flush=True)
+
+    def fail(self, detail):
+        raise StepFailed("step %d (%s): %s" % (self.step_no, self.step_name, detail))
+
+    def check(self, condition, detail):
+        if not condition:
+            self.fail(detail)
+
+    def wait_for(self, what, probe, timeout=STEP_TIMEOUT):
+        """Polls probe() until it returns something truthy; returns that.
+
+        probe() may raise while the application rebuilds its objects; the
+        last error (or the last falsy value) is reported on time-out.
+        """
+        deadline = time.monotonic() + timeout
+        last = None
+        while True:
+            self.check_alive()
+            try:
+                value = probe()
+                if value:
+                    return value
+                last = value
+            except StepFailed:
+                raise
+            except Exception as error:  # objects may vanish between calls
+                last = "%s: %s" % (type(error).__name__, error)
+            if time.monotonic() >= deadline:
+                self.fail("timed out after %.0f s waiting for %s (last: %r)" % (timeout, what, last))
+            time.sleep(POLL)
+
+    def check_alive(self):
+        if self.proc is not None and self.proc.poll() is not None:
+            self.fail("the program ended early with exit status %d" % self.proc.returncode)
+
+    @staticmethod
+    def children(acc):
+        acc.clearCache()
+        return [c for c in (acc.getChildAtIndex(i) for i in range(acc.childCount)) if c is not None]
+
+    @staticmethod
+    def descendants(acc):
+        acc.clearCache()
+        found = []
+        pending = [acc]
+        while pending:
+            node = pending.pop()
+            for i in range(node.childCount - 1, -1, -1):
+                child = node.getChildAtIndex(i)
+                if child is not None:
+                    found.append(child)
+                    pending.append(child)
+        return found
+
+    def find(self, root, name, role=None):
+        """The one descendant of root with this accessible name (and role)."""
+        def probe():
+            hits = [a for a in self.descendants(root)
+                    if a.name == name and (role is None or a.getRole() == role)]
+            if len(hits) > 1:
+                self.fail("%d objects are named %r" % (len(hits), name))
+            return hits[0] if hits else None
+        label = "%r" % name if role is None else "%s %r" % (Atspi.role_get_name(role), name)
+        acc = self.wait_for(label, probe)
+        self.ok("found %s %r" % (acc.getRoleName(), name))
+        return acc
+
+    def press(self, acc):
+        action = acc.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        for i, name in enumerate(names):
+            if name.lower() in ("press", "click"):
+                action.doAction(i)
+                return
+        self.fail("%r has no press action (actions: %s)" % (acc.name, names))
+
+    def set_number(self, acc, digits):
+        """Sets the box's text; the box may show the number with digit-group
+        separators, so only its digits are compared."""
+        def probe():
+            text = self.text_of(acc)
+            return text if "".join(c for c in text if c.isdigit()) == digits else None
+
+        acc.queryEditableText().setTextContents(digits)
+        shown = self.wait_for("%r to read %s" % (acc.name, digits), probe)
+        self.ok("%r reads %r" % (acc.name, shown))
+
+    @staticmethod
+    def text_of(acc):
+        text = acc.queryText()
+        return text.getText(0, text.characterCount)
+
+    # -- the run -----------------------------------------------------------
+
+    def start(self):
+        self.step("start %s" % self.binary)
+        env = dict(os.environ,
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   QT_QPA_PLATFORM="xcb",
+                   QT_ACCESSIBILITY="1")
+        self.proc = subprocess.Popen([self.binary], env=env, stdin=subprocess.DEVNULL)
+        self.ok("pid %d" % self.proc.pid)
+
+    def find_application(self):
+        self.step("find application %r on the desktop" % APP_NAME)
+
+        def probe():
+            desktop = pyatspi.Registry.getDesktop(0)
+            for app in self.children(desktop):
+                if app.name == APP_NAME and app.get_process_id() == self.proc.pid:
+                    return app
+            return None
+        self.app = self.wait_for("application %r" % APP_NAME, probe, START_TIMEOUT)
+        self.ok("application %r, pid %d" % (self.app.name, self.proc.pid))
+
+        self.step("find window %r" % WINDOW_TITLE)
+        self.window = self.wait_for(
+            "window %r" % WINDOW_TITLE,
+            lambda: next((w for w in self.children(self.app) if w.name == WINDOW_TITLE), None))
+        self.ok("window is a %s" % self.window.getRoleName())
+
+    def find_controls(self):
+        self.step("find the controls by accessible name")
+        self.input = self.find(self.window, "Enter n", pyatspi.ROLE_TEXT)
+        self.out_exp = self.find(self.window, "Result (EXP)", pyatspi.ROLE_TEXT)
+        self.out_num = self.find(self.window, "Result (NUM)", pyatspi.ROLE_TEXT)
+        self.table = self.find(self.window, "Fibonacci sequence")
+        self.count = self.find(self.window, "Count", pyatspi.ROLE_PUSH_BUTTON)
+        self.close = self.find(self.window, "Close", pyatspi.ROLE_PUSH_BUTTON)
+
+        self.step("result boxes are read-only, the input is editable")
+        for box in (self.out_exp, self.out_num):
+            states = box.getState()
+            self.check(states.contains(pyatspi.STATE_READ_ONLY) and not states.contains(pyatspi.STATE_EDITABLE),
+                       "%r is not read-only" % box.name)
+        self.check(self.input.getState().contains(pyatspi.STATE_EDITABLE),
+                   "'Enter n' is not editable")
+        self.ok("states as expected")
+
+    def count_ten(self):
+        self.step("set n = 10 and press Count")
+        self.set_number(self.input, "10")
+        self.press(self.count)
+        table = self.table.queryTable()
+        self.wait_for("11 rows in the list", lambda: table.nRows == 11)
+        self.ok("11 rows")
+
+        self.step("check the list columns")
+        self.check(table.nColumns == len(COLUMNS),
+                   "%d columns, expected %d" % (table.nColumns, len(COLUMNS)))
+        headers = []
+        for column in range(table.nColumns):
+            header = table.getColumnHeader(column)
+            headers.append(header.name if header is not None else table.getColumnDescription(column))
+        self.check(headers == COLUMNS, "column headers %r, expected %r" % (headers, COLUMNS))
+        self.ok("columns %r" % headers)
+
+        self.step("check Result (EXP) and Result (NUM)")
+        exp = self.wait_for("Result (EXP) text", lambda: self.text_of(self.out_exp))
+        num = self.wait_for("Result (NUM) text", lambda: self.text_of(self.out_num))
+        self.check(exp == "55", "Result (EXP) reads %r, expected '55'" % exp)
+        self.check(num == "55", "Result (NUM) reads %r, expected '55'" % num)
+        self.ok("Result (EXP) %r, Result (NUM) %r" % (exp, num))
+
+        self.step("check the list rows 0..10")
+        fibo = [0, 1]
+        while len(fibo) < 11:
+            fibo.append(fibo[-1] + fibo[-2])
+        for row in range(11):
+            cells = [table.getAccessibleAt(row, column) for column in range(len(COLUMNS))]
+            self.check(all(cell is not None for cell in cells), "row %d has a missing cell" % row)
+            got = [cell.name for cell in cells]
+            expected = [str(row), str(fibo[row]), str(fibo[row])]
+            self.check(got == expected, "row %d reads %r, expected %r" % (row, got, expected))
+        last = [table.getAccessibleAt(10, column).name for column in range(len(COLUMNS))]
+        self.ok("row 10 reads %r" % last)
+
+    def count_too_big(self):
+        self.step("set n = 1477 and press Count")
+        self.set_number(self.input, "1477")
+        self.press(self.count)
+
+        self.step("wait for the %r message box" % TOO_BIG_TITLE)
+        box = self.wait_for(
+            "message box %r" % TOO_BIG_TITLE,
+            lambda: next((w for w in self.children(self.app)
+                          if w.name == TOO_BIG_TITLE
+                          and w.getRole() in (pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG)), None))
+        self.ok("%s %r" % (box.getRoleName(), box.name))
+
+        texts = [box.description]
+        buttons = []
+        for acc in self.descendants(box):
+            texts.append(acc.name)
+            if acc.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+                buttons.append(acc)
+            if "Text" in acc.get_interfaces():
+                texts.append(self.text_of(acc))
+        shown = " | ".join(p for p in texts if p)
+        self.check(TOO_BIG_TEXT in shown, "message box shows %r, expected %r" % (shown, TOO_BIG_TEXT))
+        self.ok("text %r" % TOO_BIG_TEXT)
+        names = [b.name for b in buttons]
+        self.check(names == ["OK"], "message box buttons %r, expected ['OK']" % names)
+        self.ok("one button, OK")
+
+        self.step("press OK")
+        self.press(buttons[0])
+        self.wait_for("the message box to close",
+                      lambda: all(w.name != TOO_BIG_TITLE for w in self.children(self.app)))
+        self.ok("message box closed")
+
+    def close_program(self):
+        self.step("press Close")
+        self.press(self.close)
+        try:
+            status = self.proc.wait(EXIT_TIMEOUT)
+        except subprocess.TimeoutExpired:
+            self.fail("the program still runs %.0f s after Close" % EXIT_TIMEOUT)
+        self.check(status == 0, "exit status %d, expected 0" % status)
+        self.ok("exit status 0")
+
+    def run(self):
+        self.start()
+        self.find_application()
+        self.find_controls()
+        self.count_ten()
+        self.count_too_big()
+        self.close_program()
+
+    def kill(self):
+        if self.proc is not None and self.proc.poll() is None:
+            print("    killing the program (pid %d)" % self.proc.pid, flush=True)
+            self.proc.kill()
+            self.proc.wait()
+
+
+def main():
+    if len(sys.argv) != 2:
+        print("usage: %s PATH/TO/corvane" % sys.argv[0], file=sys.stderr)
+        return 2
+
+    driver = Driver(os.path.abspath(sys.argv[1]))
+
+    def on_alarm(signum, frame):
+        driver.fail("the whole run took longer than %d s" % OVERALL_TIMEOUT)
+
+    def on_terminate(signum, frame):
+        driver.fail("stopped by signal %d" % signum)
+
+    signal.signal(signal.SIGALRM, on_alarm)
+    signal.signal(signal.SIGTERM, on_terminate)
+    signal.signal(signal.SIGHUP, on_terminate)
+    signal.alarm(OVERALL_TIMEOUT)
+    started = time.monotonic()
+    try:
+        driver.run()
+    except StepFailed as error:
+        print("FAILED: %s" % error, flush=True)
+        return 1
+    except Exception as error:
+        print("FAILED: step %d (%s): %s: %s"
+              % (driver.step_no, driver.step_name, type(error).__name__, error), flush=True)
+        return 1
+    except KeyboardInterrupt:
+        print("FAILED: step %d (%s): interrupted" % (driver.step_no, driver.step_name), flush=True)
+        return 1
+    finally:
+        signal.alarm(0)
+        driver.kill()
+    print("PASSED: all %d steps in %.1f s" % (driver.step_no, time.monotonic() - started), flush=True)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# run-atspi-test.sh APP: runs drive_corvane.py against APP inside a private
+# X server (Xvfb) and a private D-Bus session, whose accessibility bus
+# (at-spi-bus-launcher, at-spi2-registryd) D-Bus starts on first use.
+# Needs no DISPLAY, no session bus and no standard input; whatever it
+# started is gone when it returns. Exits with the driver's status.
+set -uo pipefail
+
+if [ $# -ne 1 ]; then
+    echo "usage: $0 PATH/TO/corvane" >&2
+    exit 2
+fi
+
+HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+APP="$(realpath "$1")"
+# Debian's interpreter: it has the gi and pyatspi modules, a python3 found
+# earlier on PATH may not.
+PYTHON=/usr/bin/python3
+
+missing=""
+for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher "$PYTHON"; do
+    command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
+done
+if [ -n "$missing" ]; then
+    echo "run-atspi-test: missing:$missing (packages xvfb, dbus, at-spi2-core, python3-pyatspi)" >&2
+    exit 1
+fi
+if [ ! -x "$APP" ]; then
+    echo "run-atspi-test: $APP is not an executable file" >&2
+    exit 1
+fi
+
+WORK="$(mktemp -d "${TMPDIR:-/tmp}/corvane-atspi.XXXXXX")"
+GROUP=""
+FINISHED=""
+
+# Everything the test starts lives in one process group; D-Bus-activated
+# daemons stay in it even once their parent has gone. Lists the processes of
+# that group still running (zombies waiting for init to reap them are done).
+group_members() {
+    local stat line fields
+    [ -n "$GROUP" ] || return 0
+    for stat in /proc/[0-9]*/stat; do
+        read -r line <"$stat" 2>/dev/null || continue
+        # After the command name: state, parent, process group, ...
+        read -r -a fields <<<"${line##*) }"
+        if [ "${fields[2]}" = "$GROUP" ] && [ "${fields[0]}" != Z ]; then
+            echo "${line%%) *})"
+        fi
+    done
+}
+
+wait_group_gone() {
+    local i
+    for i in $(seq 40); do
+        [ -z "$(group_members)" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+cleanup() {
+    local status=$?
+    trap - EXIT INT TERM HUP
+    # After a normal end the bus daemons quit by themselves once their bus
+    # is gone; after a signal, or if any are still running 2 s later, the
+    # whole group is stopped.
+    if [ -n "$(group_members)" ] && { [ -z "$FINISHED" ] || ! wait_group_gone; }; then
+        echo "run-atspi-test: stopping:" $(group_members) >&2
+        kill -TERM -- "-$GROUP" 2>/dev/null
+        wait_group_gone || kill -KILL -- "-$GROUP" 2>/dev/null
+    fi
+    rm -rf "$WORK"
+    exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
+
+# Nothing of the caller's session may leak in.
+unset DISPLAY WAYLAND_DISPLAY XAUTHORITY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS SESSION_MANAGER
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+session() {
+    local xvfb display="" i status
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    xvfb=$!
+    for i in $(seq 200); do
+        display="$(cat "$WORK/display" 2>/dev/null)"
+        [ -n "$display" ] && break
+        kill -0 "$xvfb" 2>/dev/null || break
+        sleep 0.05
+    done
+    if [ -z "$display" ]; then
+        echo "run-atspi-test: Xvfb did not start:" >&2
+        cat "$WORK/xvfb.log" >&2
+        kill "$xvfb" 2>/dev/null
+        return 1
+    fi
+    echo "run-atspi-test: Xvfb on :$display"
+
+    # Only the driver and the program see DISPLAY: the bus daemons need
+    # none, and without it they do not trip over the X server going away.
+    dbus-run-session -- env DISPLAY=":$display" "$PYTHON" "$HERE/drive_corvane.py" "$APP"
+    status=$?
+
+    kill "$xvfb" 2>/dev/null
+    wait "$xvfb" 2>/dev/null
+    return "$status"
+}
+
+start_ns=$(date +%s%N)
+# Job control gives the background job a process group of its own.
+set -m
+session </dev/null &
+GROUP=$!
+set +m
+wait "$GROUP"
+status=$?
+FINISHED=1
+elapsed_ms=$(( ($(date +%s%N) - start_ns) / 1000000 ))
+echo "run-atspi-test: driver exited with status $status after $((elapsed_ms / 1000)).$(printf %03d $((elapsed_ms % 1000))) s"
+exit "$status"
