@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <limits>
+
 namespace {
 
 class NullTextBox : public TextBox {
@@ -14,6 +16,7 @@ public:
     void setText(const QString &text) override { benchmark::DoNotOptimize(text.size()); }
     void setSelStart(int) override {}
     void setFocus() override {}
+    int maxLength() const override { return std::numeric_limits<int>::max(); }
 
 private:
     QString text_;

@@ -18,6 +18,8 @@ public:
     // Moves the caret to `position` (characters from the start) and drops the selection.
     virtual void setSelStart(int position) = 0;
     virtual void setFocus() = 0;
+    // The most characters the box can hold.
+    virtual int maxLength() const = 0;
 };
 
 // A row of the list, addressed by its position counted from 1.

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <limits>
 #include <vector>
 
 // Test doubles of the controls. Every call is written to a shared log as
@@ -32,6 +33,7 @@ public:
     void setText(const QString &text) override;
     void setSelStart(int position) override;
     void setFocus() override;
+    int maxLength() const override { return std::numeric_limits<int>::max(); }
 
     QString value;
     int selStart = -1;

@@ -27,6 +27,8 @@ private slots:
     void typedCharacterCode();
     void editing_data();
     void editing();
+    void hugePaste_data();
+    void hugePaste();
 
 private:
     void run(const QString &step);
@@ -231,6 +233,43 @@ void InputBoxTest::editing()
     QCOMPARE(child<QTreeWidget>(*window, "Lv")->topLevelItemCount(), rows);
     // Only a Count of a text that reads as 0 gives a message box.
     QCOMPARE(boxes.size(), std::size_t(rows == 0 && steps.contains(QStringLiteral("count")) ? 1 : 0));
+}
+
+void InputBoxTest::hugePaste_data()
+{
+    QTest::addColumn<QChar>("character");
+    QTest::addColumn<int>("pasted");
+    QTest::addColumn<int>("kept");
+    QTest::addColumn<bool>("grouped");
+    QTest::addColumn<QString>("message");
+
+    const int tenMegabytes = 10 * 1024 * 1024;
+    // 24,576 digits and their 8,191 separators just fit the 32,767 characters.
+    QTest::newRow("digits that fit grouped") << QChar(u'7') << 24576 << 24576 << true << "Overflow";
+    QTest::newRow("digits too long to group") << QChar(u'7') << 24577 << 24577 << false << "Overflow";
+    QTest::newRow("10 MB of digits") << QChar(u'7') << tenMegabytes << 32767 << false << "Overflow";
+    QTest::newRow("10 MB of letters") << QChar(u'x') << tenMegabytes << 32767 << false << "Subscript out of range";
+}
+
+void InputBoxTest::hugePaste()
+{
+    QFETCH(QChar, character);
+    QFETCH(int, pasted);
+    QFETCH(int, kept);
+    QFETCH(bool, grouped);
+    QFETCH(QString, message);
+
+    // The box keeps the line editor's standard limit (beyond it every repaint
+    // takes seconds), and a text whose grouped form would not fit stays as it
+    // is: no digit is ever lost.
+    QCOMPARE(txtInput->maxLength(), 32767);
+    QApplication::clipboard()->setText(QString(pasted, character));
+    run(QStringLiteral("key:Shift+Ins"));
+    QCOMPARE(txtInput->text().count(character), kept);
+    QCOMPARE(txtInput->text().size() > kept, grouped);
+    run(QStringLiteral("count"));
+    QCOMPARE(boxes.size(), std::size_t(1));
+    QCOMPARE(boxes[0].text, message);
 }
 
 QTEST_MAIN(InputBoxTest)

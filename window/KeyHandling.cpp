@@ -32,7 +32,8 @@ void frmFibo::txtInput_KeyUp(int &KeyCode, int &Shift)
     const QString text = controls->txtInput.text();
     // A pasted text that is not a number is left exactly as it is.
     const std::optional<QString> grouped = ModFibo::TextForms(QLocale::system()).numText(text);
-    if (!grouped)
+    // Neither is one whose grouped form would not fit the box: no digit is lost.
+    if (!grouped || grouped->size() > controls->txtInput.maxLength())
         return;
     // Setting the same text again would only make the box lay out again.
     if (*grouped != text)

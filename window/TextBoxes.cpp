@@ -5,6 +5,7 @@
 #include <QTextCursor>
 
 #include <algorithm>
+#include <limits>
 
 QString LineEditBox::text() const
 {
@@ -25,6 +26,11 @@ void LineEditBox::setSelStart(int position)
 void LineEditBox::setFocus()
 {
     edit_.setFocus(Qt::OtherFocusReason);
+}
+
+int LineEditBox::maxLength() const
+{
+    return edit_.maxLength();
 }
 
 QString PlainTextBox::text() const
@@ -48,4 +54,9 @@ void PlainTextBox::setSelStart(int position)
 void PlainTextBox::setFocus()
 {
     edit_.setFocus(Qt::OtherFocusReason);
+}
+
+int PlainTextBox::maxLength() const
+{
+    return std::numeric_limits<int>::max();
 }

@@ -14,6 +14,7 @@ public:
     void setText(const QString &text) override;
     void setSelStart(int position) override;
     void setFocus() override;
+    int maxLength() const override;
 
 private:
     QLineEdit &edit_;
@@ -26,6 +27,7 @@ public:
     void setText(const QString &text) override;
     void setSelStart(int position) override;
     void setFocus() override;
+    int maxLength() const override;
 
 private:
     QPlainTextEdit &edit_;
