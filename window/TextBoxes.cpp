@@ -7,56 +7,63 @@
 #include <algorithm>
 #include <limits>
 
+template <typename Editor>
+void EditorBox<Editor>::setFocus()
+{
+    editor_.setFocus(Qt::OtherFocusReason);
+}
+
+template <>
 QString LineEditBox::text() const
 {
-    return edit_.text();
+    return editor_.text();
 }
 
+template <>
 void LineEditBox::setText(const QString &text)
 {
-    edit_.setText(text);
+    editor_.setText(text);
 }
 
+template <>
 void LineEditBox::setSelStart(int position)
 {
-    edit_.deselect();
-    edit_.setCursorPosition(std::clamp(position, 0, int(edit_.text().size())));
+    editor_.deselect();
+    editor_.setCursorPosition(std::clamp(position, 0, int(editor_.text().size())));
 }
 
-void LineEditBox::setFocus()
-{
-    edit_.setFocus(Qt::OtherFocusReason);
-}
-
+template <>
 int LineEditBox::maxLength() const
 {
-    return edit_.maxLength();
+    return editor_.maxLength();
 }
 
+template <>
 QString PlainTextBox::text() const
 {
-    return edit_.toPlainText();
+    return editor_.toPlainText();
 }
 
+template <>
 void PlainTextBox::setText(const QString &text)
 {
-    edit_.setPlainText(text);
+    editor_.setPlainText(text);
 }
 
+template <>
 void PlainTextBox::setSelStart(int position)
 {
-    QTextCursor cursor = edit_.textCursor();
+    QTextCursor cursor = editor_.textCursor();
     cursor.movePosition(QTextCursor::End);
     cursor.setPosition(std::clamp(position, 0, cursor.position()));
-    edit_.setTextCursor(cursor);
+    editor_.setTextCursor(cursor);
 }
 
-void PlainTextBox::setFocus()
-{
-    edit_.setFocus(Qt::OtherFocusReason);
-}
-
+template <>
 int PlainTextBox::maxLength() const
 {
     return std::numeric_limits<int>::max();
 }
+
+template class EditorBox<QLineEdit>;
+template class EditorBox<QPlainTextEdit>;
