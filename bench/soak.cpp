@@ -1,0 +1,126 @@
+// Soak run on the real window: 1000 times Count for the largest n and Clear.
+// Prints the resident memory at a few cycles and the median time of a cycle,
+// and fails (exit 1) when the resident memory grew by more than 1 MiB between
+// cycle 100 and cycle 1000, or when a Count or Clear gave a wrong table.
+//
+//   ./build/bench/soak                  (offscreen)
+//   QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bench/soak
+#include "frmFibo.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int cycles = 1000;
+constexpr int baselineCycle = 100;
+constexpr long allowedGrowthKiB = 1024;
+constexpr int reportedCycles[] = {1, 100, 250, 500, 750, 1000};
+
+// VmRSS of this process in KiB, or -1 if it cannot be read.
+long residentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    }
+    return -1;
+}
+
+template <typename T>
+T *child(QWidget &window, const char *name)
+{
+    T *widget = window.findChild<T *>(QLatin1String(name));
+    if (!widget) {
+        std::fprintf(stderr, "no child %s\n", name);
+        std::exit(2);
+    }
+    return widget;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Offscreen unless a platform is asked for, e.g. QT_QPA_PLATFORM=xcb.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    frmFibo window;
+    window.show();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    auto *input = child<QLineEdit>(window, "txtInput");
+    auto *count = child<QPushButton>(window, "cmdCount");
+    auto *clear = child<QPushButton>(window, "cmdClear");
+    auto *list = child<QTreeWidget>(window, "Lv");
+
+    std::printf("platform %s, %d cycles of Count for 1476 and Clear\n", qPrintable(app.platformName()), cycles);
+    std::vector<double> cycleMs;
+    cycleMs.reserve(cycles);
+    long baselineKiB = -1;
+    long lastKiB = -1;
+    int wrong = 0;
+    QElapsedTimer timer;
+    for (int cycle = 1; cycle <= cycles; ++cycle) {
+        timer.start();
+        input->setText(QStringLiteral("1476"));
+        count->click();
+        QCoreApplication::processEvents();
+        window.repaint();
+        const int rowsAfterCount = list->topLevelItemCount();
+        clear->click();
+        QCoreApplication::processEvents();
+        cycleMs.push_back(double(timer.nsecsElapsed()) / 1e6);
+
+        if (rowsAfterCount != 1477 || list->topLevelItemCount() != 0 || !input->text().isEmpty()) {
+            if (++wrong <= 5)
+                std::fprintf(stderr, "cycle %d: %d rows after Count, %d after Clear\n", cycle, rowsAfterCount,
+                             list->topLevelItemCount());
+        }
+        if (std::find(std::begin(reportedCycles), std::end(reportedCycles), cycle) != std::end(reportedCycles)) {
+            lastKiB = residentKiB();
+            if (cycle == baselineCycle)
+                baselineKiB = lastKiB;
+            std::printf("after cycle %4d: VmRSS %ld KiB\n", cycle, lastKiB);
+            std::fflush(stdout);
+        }
+    }
+
+    std::vector<double> sorted = cycleMs;
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    const auto [fastest, slowest] = std::minmax_element(cycleMs.begin(), cycleMs.end());
+    std::printf("cycle time: median %.2f ms (min %.2f, max %.2f)\n", median, *fastest, *slowest);
+
+    if (baselineKiB < 0 || lastKiB < 0) {
+        std::fprintf(stderr, "cannot read VmRSS from /proc/self/status\n");
+        return 1;
+    }
+    const long growthKiB = lastKiB - baselineKiB;
+    std::printf("VmRSS growth from cycle %d to %d: %ld KiB (allowed %ld KiB)\n", baselineCycle, cycles, growthKiB,
+                allowedGrowthKiB);
+    bool ok = true;
+    if (wrong > 0) {
+        std::fprintf(stderr, "FAIL: %d cycles gave a wrong table\n", wrong);
+        ok = false;
+    }
+    if (growthKiB > allowedGrowthKiB) {
+        std::fprintf(stderr, "FAIL: resident memory grew by more than 1 MiB\n");
+        ok = false;
+    }
+    return ok ? 0 : 1;
+}
