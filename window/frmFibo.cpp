@@ -2,6 +2,7 @@
 
 #include "FormLook.h"
 #include "UntrappedErrors.h"
+#include "WindowAccessibility.h"
 #include "WindowControls.h"
 #include "ui_frmFibo.h"
 
@@ -13,6 +14,7 @@ frmFibo::frmFibo(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmFibo>())
 {
     mapFormFonts();
+    presentWindowsAsFrames();
     ui->setupUi(this);
     applyFormLook(*this);
     controls = std::make_unique<WindowControls>(*this, *ui);

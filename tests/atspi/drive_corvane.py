@@ -169,7 +169,8 @@ class Driver:
         self.step("find window %r" % WINDOW_TITLE)
         self.window = self.wait_for(
             "window %r" % WINDOW_TITLE,
-            lambda: next((w for w in self.children(self.app) if w.name == WINDOW_TITLE), None))
+            lambda: next((w for w in self.children(self.app)
+                          if w.name == WINDOW_TITLE and w.getRole() == pyatspi.ROLE_FRAME), None))
         self.ok("window is a %s" % self.window.getRoleName())
 
     def find_controls(self):
