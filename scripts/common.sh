@@ -29,10 +29,13 @@ install_missing() {
     $sudo apt-get install -y -qq --no-install-recommends $missing
 }
 
-# Configures once, then lets Ninja rebuild only what changed.
+# build DIR [CMAKE OPTION...]: configures DIR once, then lets Ninja rebuild
+# only what changed.
 build() {
-    if [ ! -f "$BUILD/build.ninja" ]; then
-        cmake -G Ninja -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    local dir="$1"
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -G Ninja -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
-    cmake --build "$BUILD"
+    cmake --build "$dir"
 }
