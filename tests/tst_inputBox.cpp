@@ -213,6 +213,7 @@ void InputBoxTest::editing_data()
     row("menu paste of letters", {"clip:abcde", "menu-paste", "key:End"}, "abcde", 5);
     row("input method digits", {"commit:5678"}, "5678", 4);
     row("input method filters each character", {"type:99", "commit:12a34"}, "34", 2);
+    row("input method Backspace and Enter", {"type:12", "commit:\b3\b4\r5"}, "145", 3);
 }
 
 void InputBoxTest::editing()

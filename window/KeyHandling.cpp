@@ -66,7 +66,9 @@ bool frmFibo::eventFilter(QObject *watched, QEvent *event)
         const QString committed = input.commitString();
         for (const QChar c : committed) {
             int code = c.unicode();
-            const bool passes = (code >= '0' && code <= '9') || code == 8 || code == 13;
+            // Backspace and Enter pass the filter but are keys, not text: a
+            // commit holding them is typed character by character too.
+            const bool passes = code >= '0' && code <= '9';
             if (!passes)
                 return typeCharacters(committed);
         }
@@ -94,15 +96,20 @@ bool frmFibo::txtInputKeyPressed(const QKeyEvent &event)
 
 bool frmFibo::typeCharacters(const QString &text)
 {
-    // Each character goes through the filter in turn. A rejected one empties
-    // the box, so only the characters after the last rejected one remain.
+    // Each character goes through the filter in turn and then acts as a typed
+    // key would: a rejected one empties the box, Backspace deletes, Enter types
+    // nothing into a one-line box.
     QString typed;
     for (const char32_t c : text.toUcs4()) {
         int KeyAscii = int(c);
         handle([&] { txtInput_KeyPress(KeyAscii); });
         if (KeyAscii == 0)
             typed.clear();
-        else
+        else if (KeyAscii == 8 && !typed.isEmpty())
+            typed.chop(1);
+        else if (KeyAscii == 8)
+            ui->txtInput->backspace();
+        else if (KeyAscii != 13)
             typed.append(QString::fromUcs4(&c, 1));
     }
     if (!typed.isEmpty())

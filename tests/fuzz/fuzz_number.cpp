@@ -1,0 +1,356 @@
+// Reading n and the two text forms of a number, under arbitrary text.
+//
+// Input: the first byte picks the locale (de_DE, en_US, en_IN, fr_FR, de_CH, C)
+// and whether the rest is UTF-8 or UTF-16; the rest is the text. The text goes
+// through TextToNumber and the NUM text of a text; the value read goes through
+// the EXP and NUM texts; when there are at least 8 bytes after the first, they
+// are also taken as a double for the EXP and NUM texts.
+//
+// Every check compares with something computed another way: the C library's
+// strtod and printf, std::to_chars, QLocale's own grouping of 64-bit integers,
+// and a grouping written here from each locale's known group sizes. A failed
+// check prints what it saw and traps.
+#include "ModFibo.h"
+#include "TextForms.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct LocaleCase {
+    const char *name;
+    QLocale locale;
+    QString separator; // the separator that the locale groups with; empty: no grouping
+    int primary;
+    int secondary;
+};
+
+const std::vector<LocaleCase> &localeCases()
+{
+    static const std::vector<LocaleCase> cases = [] {
+        std::vector<LocaleCase> all;
+        for (const char *name : {"de_DE", "en_US", "en_IN", "fr_FR", "de_CH"}) {
+            const QLocale locale(QString::fromLatin1(name));
+            const bool indian = std::strcmp(name, "en_IN") == 0;
+            all.push_back({name, locale, locale.groupSeparator(), 3, indian ? 2 : 3});
+        }
+        // The C locale has a group separator but does not group.
+        all.push_back({"C", QLocale::c(), QString(), 3, 3});
+        return all;
+    }();
+    return cases;
+}
+
+const LocaleCase *current = nullptr;
+const QString *currentText = nullptr;
+
+QString escaped(const QString &text)
+{
+    QString out;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
+            out += c;
+        else
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    return out;
+}
+
+[[noreturn]] void fail(const char *what, const QString &detail = QString())
+{
+    std::fprintf(stderr, "fuzz_number: %s\n  locale %s\n  text \"%s\"\n  %s\n", what,
+                 current ? current->name : "?", currentText ? qPrintable(escaped(*currentText)) : "",
+                 qPrintable(escaped(detail)));
+    __builtin_trap();
+}
+
+void check(bool condition, const char *what, const QString &detail = QString())
+{
+    if (!condition)
+        fail(what, detail);
+}
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool isAsciiBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+std::string withoutLeadingZeros(const std::string &digits)
+{
+    const auto first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return digits.empty() ? digits : std::string("0");
+    return digits.substr(first);
+}
+
+QString removed(QString text, const QString &separator)
+{
+    if (!separator.isEmpty())
+        text.remove(separator);
+    return text;
+}
+
+// Groups a run of digits from the right: one group of `primary` digits, then
+// groups of `secondary` digits.
+QString grouped(const std::string &digits, const LocaleCase &lc)
+{
+    const QString plain = QString::fromStdString(digits);
+    if (lc.separator.isEmpty() || int(digits.size()) <= lc.primary)
+        return plain;
+    QString text = plain.right(lc.primary);
+    qsizetype left = plain.size() - lc.primary;
+    while (left > 0) {
+        const qsizetype take = std::min<qsizetype>(lc.secondary, left);
+        text.prepend(lc.separator);
+        text.prepend(plain.mid(left - take, take));
+        left -= take;
+    }
+    return text;
+}
+
+double digitsValue(const std::string &digits)
+{
+    if (digits.empty())
+        return 0.0;
+    return std::strtod(digits.c_str(), nullptr);
+}
+
+QString number(double value)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    return QString::fromLatin1(buffer);
+}
+
+bool sameDouble(double a, double b)
+{
+    return (a == b && std::signbit(a) == std::signbit(b)) || (std::isnan(a) && std::isnan(b));
+}
+
+// The EXP text: printf's %.15g with the locale's decimal point and negative
+// sign and a capital E; never a group separator; at most 15 significant digits.
+void checkExpText(double value, const ModFibo::TextForms &forms, const LocaleCase &lc)
+{
+    const QString text = forms.expText(value);
+    const QString groupSeparator = lc.locale.groupSeparator();
+    if (groupSeparator != lc.locale.decimalPoint())
+        check(!text.contains(groupSeparator), "EXP text contains the group separator", text);
+
+    if (!std::isfinite(value))
+        return;
+
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    QString expected;
+    for (const char *c = buffer; *c; ++c) {
+        if (*c == '.')
+            expected += lc.locale.decimalPoint();
+        else if (*c == '-' && c == buffer)
+            expected += lc.locale.negativeSign();
+        else
+            expected += QLatin1Char(*c == 'e' ? 'E' : *c);
+    }
+    check(text == expected, "EXP text differs from %.15g", text + QStringLiteral(" expected ") + expected);
+
+    // Significant digits of the mantissa.
+    QString mantissa = text.section(u'E', 0, 0);
+    if (mantissa.startsWith(lc.locale.negativeSign()))
+        mantissa.remove(0, lc.locale.negativeSign().size());
+    mantissa.remove(lc.locale.decimalPoint());
+    for (const QChar c : mantissa)
+        check(isAsciiDigit(c), "EXP mantissa holds a character that is not a digit", text);
+    qsizetype start = 0;
+    while (start < mantissa.size() && mantissa.at(start) == u'0')
+        ++start;
+    check(mantissa.size() - start <= 15, "EXP text has more than 15 significant digits", text);
+}
+
+// The NUM text of a finite value: its sign, then the digits of the value
+// rounded to a whole number, grouped.
+void checkNumText(double value, const ModFibo::TextForms &forms, const LocaleCase &lc)
+{
+    const QString text = forms.numText(value);
+    if (!std::isfinite(value)) {
+        check(text == forms.expText(value), "NUM text of a value that is not finite is not its EXP text", text);
+        return;
+    }
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 0);
+    check(result.ec == std::errc(), "to_chars failed");
+    const std::string digits(buffer, result.ptr);
+
+    QString unsigned_ = text;
+    const bool negative = unsigned_.startsWith(lc.locale.negativeSign());
+    if (negative)
+        unsigned_.remove(0, lc.locale.negativeSign().size());
+    check(removed(unsigned_, lc.separator) == QString::fromStdString(digits),
+          "NUM text does not hold the digits of the whole value", text + QStringLiteral(" value ") + number(value));
+    check(unsigned_ == grouped(digits, lc), "NUM text is not grouped as the locale groups", text);
+
+    if (value != std::trunc(value))
+        return;
+    // A whole value: the sign is shown exactly for values below zero, and
+    // QLocale writes every value that fits in 64 bits the same way.
+    check(negative == (value < 0), "NUM text has the wrong sign", text + QStringLiteral(" value ") + number(value));
+    if (std::fabs(value) < 9.2e18) {
+        check(text == lc.locale.toString(qlonglong(value)), "NUM text differs from QLocale's",
+              text + QStringLiteral(" QLocale: ") + lc.locale.toString(qlonglong(value)));
+    }
+}
+
+// TextToNumber of a text of ASCII blanks, a sign, then digits mixed with points
+// and the locale's separators: the value of the digits.
+void checkTextToNumber(const QString &text, double value, const LocaleCase &lc)
+{
+    qsizetype at = 0;
+    while (at < text.size() && isAsciiBlank(text.at(at)))
+        ++at;
+    bool negative = false;
+    if (at < text.size() && (text.at(at) == u'+' || text.at(at) == u'-')) {
+        negative = text.at(at) == u'-';
+        ++at;
+    }
+    const QString rest = removed(text.mid(at), lc.separator).remove(u'.');
+    std::string digits;
+    for (const QChar c : rest) {
+        if (!isAsciiDigit(c))
+            return; // not a form that this check knows the value of
+        digits.push_back(char(c.unicode()));
+    }
+    if (text == u"0" || text.isEmpty()) {
+        check(sameDouble(value, 0.0), "empty text or 0 does not read as 0", number(value));
+        return;
+    }
+    double expected = digitsValue(digits);
+    if (negative)
+        expected = -expected;
+    check(sameDouble(value, expected), "text of digits does not read as the value of its digits",
+          number(value) + QStringLiteral(" expected ") + number(expected));
+}
+
+// The NUM text of a text: the digits regrouped when the text, less surrounding
+// blanks, is digits and separators only, with at least one digit.
+void checkNumTextOfText(const QString &text, const ModFibo::TextForms &forms, const LocaleCase &lc)
+{
+    const std::optional<QString> result = forms.numText(QStringView(text));
+
+    const QString inner = removed(QStringView(text).trimmed().toString(), lc.separator);
+    std::optional<std::string> digits = std::string();
+    for (const QChar c : inner) {
+        if (!isAsciiDigit(c)) {
+            digits.reset();
+            break;
+        }
+        digits->push_back(char(c.unicode()));
+    }
+    if (digits && digits->empty())
+        digits.reset();
+
+    if (!digits) {
+        check(!result, "NUM text of a text that is not digits and separators is not empty", *result);
+        return;
+    }
+    check(result.has_value(), "NUM text of a text of digits is empty");
+    const std::string significant = withoutLeadingZeros(*digits);
+    check(removed(*result, lc.separator) == QString::fromStdString(significant),
+          "NUM text of a text of digits does not keep exactly its digits less leading zeros", *result);
+    check(*result == grouped(significant, lc), "NUM text of a text is not grouped as the locale groups", *result);
+    if (significant.size() <= 19) {
+        const qulonglong whole = std::strtoull(significant.c_str(), nullptr, 10);
+        check(*result == lc.locale.toString(whole), "NUM text of a text differs from QLocale's",
+              *result + QStringLiteral(" QLocale: ") + lc.locale.toString(whole));
+    }
+
+    // Regrouping what the box shows changes nothing, and it reads as its digits.
+    const std::optional<QString> again = forms.numText(QStringView(*result));
+    check(again && *again == *result, "regrouping a NUM text changes it", again.value_or(QStringLiteral("<none>")));
+    const double value = ModFibo::TextToNumber(*result, lc.locale);
+    check(sameDouble(value, digitsValue(significant)), "a NUM text does not read as the value of its digits",
+          *result + QStringLiteral(" reads ") + number(value));
+}
+
+// A text of digits, padded with zeros on the right up to the lengths where a
+// double ends (10^308 still fits, 10^309 does not), and with many zeros on the
+// left: reaches the edge of the range that short inputs never do.
+void checkLongDigits(const QString &text, const LocaleCase &lc)
+{
+    if (text.isEmpty() || text.size() > 300 || !std::all_of(text.begin(), text.end(), isAsciiDigit))
+        return;
+    std::vector<QString> longer;
+    for (const qsizetype length : {308, 309, 310})
+        longer.push_back(text + QString(length - text.size(), u'0'));
+    longer.push_back(QString(400, u'0') + text);
+    for (const QString &digits : longer) {
+        currentText = &digits;
+        checkTextToNumber(digits, ModFibo::TextToNumber(digits, lc.locale), lc);
+    }
+    currentText = &text;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const auto &cases = localeCases();
+    const LocaleCase &lc = cases[data[0] % cases.size()];
+    const bool utf16 = (data[0] / cases.size()) % 2 == 1;
+    const char *bytes = reinterpret_cast<const char *>(data + 1);
+    const std::size_t length = size - 1;
+
+    QString text;
+    if (utf16) {
+        std::vector<char16_t> units(length / 2);
+        if (!units.empty())
+            std::memcpy(units.data(), bytes, units.size() * sizeof(char16_t));
+        text = QString::fromUtf16(units.data(), qsizetype(units.size()));
+    } else {
+        text = QString::fromUtf8(bytes, qsizetype(length));
+    }
+    current = &lc;
+    currentText = &text;
+
+    const ModFibo::TextForms forms(lc.locale);
+
+    const double value = ModFibo::TextToNumber(text, lc.locale);
+    checkTextToNumber(text, value, lc);
+    checkLongDigits(text, lc);
+    check(!std::isnan(value), "TextToNumber gave NaN");
+    check(value == std::trunc(value), "TextToNumber gave a value that is not whole", number(value));
+    checkExpText(value, forms, lc);
+    checkNumText(value, forms, lc);
+
+    checkNumTextOfText(text, forms, lc);
+
+    if (length >= 8) {
+        double raw;
+        std::memcpy(&raw, bytes, sizeof raw);
+        checkExpText(raw, forms, lc);
+        checkNumText(raw, forms, lc);
+        if (std::isfinite(raw))
+            checkNumText(std::trunc(raw), forms, lc);
+    }
+
+    current = nullptr;
+    currentText = nullptr;
+    return 0;
+}
