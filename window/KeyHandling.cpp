@@ -13,6 +13,8 @@
 #include <QKeyEvent>
 #include <QLocale>
 
+#include <algorithm>
+
 void frmFibo::txtInput_KeyPress(int &KeyAscii)
 {
     const bool digit = KeyAscii >= '0' && KeyAscii <= '9';
@@ -62,17 +64,12 @@ bool frmFibo::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     case QEvent::InputMethod: {
-        const auto &input = static_cast<const QInputMethodEvent &>(*event);
-        const QString committed = input.commitString();
-        for (const QChar c : committed) {
-            int code = c.unicode();
-            // Backspace and Enter pass the filter but are keys, not text: a
-            // commit holding them is typed character by character too.
-            const bool passes = code >= '0' && code <= '9';
-            if (!passes)
-                return typeCharacters(committed);
-        }
-        return false;
+        // A commit of digits alone is typed by the box itself, pre-edit and
+        // all; anything else goes through the filter character by character.
+        const QString committed = static_cast<const QInputMethodEvent &>(*event).commitString();
+        const bool digitsOnly =
+            std::all_of(committed.cbegin(), committed.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        return !digitsOnly && typeCharacters(committed);
     }
     default:
         return false;
