@@ -1,4 +1,4 @@
-# Shared by scripts/run and scripts/test: install what is missing, then build.
+# Shared by the scripts: install what is missing, configure and build.
 # Sourced, not run.
 
 set -euo pipefail
@@ -29,13 +29,18 @@ install_missing() {
     $sudo apt-get install -y -qq --no-install-recommends $missing
 }
 
-# build DIR [CMAKE OPTION...]: configures DIR once, then lets Ninja rebuild
-# only what changed.
-build() {
+# configure DIR [CMAKE OPTION...]: configures DIR once; later builds let
+# Ninja rebuild only what changed.
+configure() {
     local dir="$1"
     shift
     if [ ! -f "$dir/build.ninja" ]; then
         cmake -G Ninja -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
-    cmake --build "$dir"
+}
+
+# build DIR [CMAKE OPTION...]: configures DIR if needed and builds everything.
+build() {
+    configure "$@"
+    cmake --build "$1"
 }

@@ -27,21 +27,24 @@ void applyFormLook(QWidget &form)
 
 void mapFormFonts()
 {
-    // Wine's Tahoma is metric-compatible with Tahoma, but is installed outside
-    // fontconfig's folders (Debian's fonts-wine).
-    static const bool tahoma = [] {
+    // Once per process: the mapping is the application's, not a window's.
+    static const bool mapped = [] {
+        // Wine's Tahoma is metric-compatible with Tahoma, but is installed
+        // outside fontconfig's folders (Debian's fonts-wine).
         const QString folder = QStringLiteral("/usr/share/wine/fonts/");
-        bool loaded = false;
+        bool tahoma = false;
         for (const char *file : {"tahoma.ttf", "tahomabd.ttf"}) {
             if (QFile::exists(folder + QLatin1String(file)))
-                loaded = QFontDatabase::addApplicationFont(folder + QLatin1String(file)) >= 0 || loaded;
+                tahoma = QFontDatabase::addApplicationFont(folder + QLatin1String(file)) >= 0 || tahoma;
         }
-        return loaded;
+        if (!tahoma)
+            QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+        // Liberation Sans is metric-compatible with Arial; of the free fonts it
+        // is also the one whose widths keep the Trebuchet MS labels within
+        // their boxes.
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("Trebuchet MS"), QStringLiteral("Liberation Sans"));
+        return true;
     }();
-    if (!tahoma)
-        QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
-    // Liberation Sans is metric-compatible with Arial; of the free fonts it is
-    // also the one whose widths keep the Trebuchet MS labels within their boxes.
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Trebuchet MS"), QStringLiteral("Liberation Sans"));
+    (void)mapped;
 }

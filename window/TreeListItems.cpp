@@ -41,18 +41,21 @@ QTreeWidgetItem *TreeListItems::itemAt(ListRow row) const
     throw RuntimeError::subscriptOutOfRange();
 }
 
-void TreeListItems::setSubItem(ListRow row, int subItem, const QString &text)
+int TreeListItems::column(int subItem)
 {
     if (subItem != 1 && subItem != 2)
         throw RuntimeError::subscriptOutOfRange();
-    itemAt(row)->setText(subItem, text);
+    return subItem;
+}
+
+void TreeListItems::setSubItem(ListRow row, int subItem, const QString &text)
+{
+    itemAt(row)->setText(column(subItem), text);
 }
 
 QString TreeListItems::subItem(ListRow row, int subItem) const
 {
-    if (subItem != 1 && subItem != 2)
-        throw RuntimeError::subscriptOutOfRange();
-    return itemAt(row)->text(subItem);
+    return itemAt(row)->text(column(subItem));
 }
 
 void TreeListItems::setSelected(ListRow row, bool selected)

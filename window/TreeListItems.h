@@ -27,6 +27,8 @@ public:
 
 private:
     QTreeWidgetItem *itemAt(ListRow row) const;
+    // The tree column of sub-item 1 or 2; the index error for any other.
+    static int column(int subItem);
 
     QTreeWidget &tree_;
     QList<QTreeWidgetItem *> pending_;

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "Controls.h"
-#include "RuntimeError.h"
 
 #include <QString>
+
+#include <exception>
 
 // Runs one event handler. An error that the handler does not trap ends it at
 // the failing step and is reported in a message box with the application
@@ -15,10 +16,10 @@ void runHandler(MessageBoxes &messages, Handler &&handler) noexcept
     try {
         handler();
         return;
-    } catch (const RuntimeError &error) {
-        description = error.description();
     } catch (const std::exception &error) {
-        description = QString::fromLocal8Bit(error.what());
+        // RuntimeError carries its description as UTF-8; the standard
+        // library's own errors are plain ASCII.
+        description = QString::fromUtf8(error.what());
     }
     try {
         messages.msgBox(description, MsgBoxStyle::OkOnly, std::nullopt);
