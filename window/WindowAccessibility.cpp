@@ -1,24 +1,34 @@
 #include "WindowAccessibility.h"
 
-#include <QAccessibleWidget>
-#include <QWidget>
+#include "TextBoxAccessible.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace {
 
-QAccessibleInterface *frameForTopLevel(const QString &className, QObject *object)
+QAccessibleInterface *corvaneInterface(const QString &className, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
-    if (className == QLatin1String("frmFibo") && widget && widget->isWindow())
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String("frmFibo") && widget->isWindow())
         return new QAccessibleWidget(widget, QAccessible::Window);
+    // A box that hides what is typed is left to Qt, which hides it from
+    // assistive tools too.
+    const auto *lineEdit = qobject_cast<QLineEdit *>(widget);
+    if ((className == QLatin1String("QLineEdit") && lineEdit && lineEdit->echoMode() == QLineEdit::Normal)
+        || (className == QLatin1String("QPlainTextEdit") && qobject_cast<QPlainTextEdit *>(widget)))
+        return new TextBoxAccessible(widget);
     return nullptr;
 }
 
 } // namespace
 
-void presentWindowsAsFrames()
+void installAccessibleInterfaces()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(frameForTopLevel);
+        QAccessible::installFactory(corvaneInterface);
         return true;
     }();
     (void)installed;

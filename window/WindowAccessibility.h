@@ -1,5 +1,6 @@
 #pragma once
 
-// Screen readers see a top-level plain QWidget as a filler pane; the window is
-// presented to them as what it is, an application's frame.
-void presentWindowsAsFrames();
+// Installs, once, what assistive tools are shown instead of Qt's defaults:
+// the window as an application's frame (a top-level plain QWidget would be a
+// filler pane), and the text boxes through TextBoxAccessible.
+void installAccessibleInterfaces();

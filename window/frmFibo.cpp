@@ -14,7 +14,7 @@ frmFibo::frmFibo(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmFibo>())
 {
     mapFormFonts();
-    presentWindowsAsFrames();
+    installAccessibleInterfaces();
     ui->setupUi(this);
     applyFormLook(*this);
     controls = std::make_unique<WindowControls>(*this, *ui);

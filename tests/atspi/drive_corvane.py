@@ -3,6 +3,10 @@
 
 usage: drive_corvane.py PATH/TO/corvane
 
+Besides the commands, it asks every kind of text query at the edges of each
+text box (a screen reader asks them as the caret moves) and tries to edit the
+read-only result boxes.
+
 Needs a display and a D-Bus session whose accessibility bus can be reached;
 run-atspi-test.sh next to this file provides both.  Every step is printed;
 the first mismatch or time-out stops the run with a message naming the step
@@ -14,9 +18,10 @@ import signal
 import subprocess
 import sys
 import time
+import warnings
 
 import pyatspi
-from gi.repository import Atspi
+from gi.repository import Atspi, GLib
 
 APP_NAME = "Corvane"
 WINDOW_TITLE = "FIBONACCI FORMULA"
@@ -29,6 +34,20 @@ STEP_TIMEOUT = 10.0  # any other wait
 EXIT_TIMEOUT = 10.0  # the process ending after Close
 OVERALL_TIMEOUT = 90  # the whole run, below CTest's limit for the test
 POLL = 0.05
+QUERY_TIMEOUT_MS = 1000  # one text query; a hung program fails it, not the run
+
+BOUNDARIES = [(name, getattr(Atspi.TextBoundaryType, name))
+              for name in ("CHAR", "WORD_START", "WORD_END", "SENTENCE_START",
+                           "SENTENCE_END", "LINE_START", "LINE_END")]
+# Qt 6.4 answers only the older, deprecated boundary queries (no GetStringAtOffset).
+warnings.filterwarnings("ignore", category=DeprecationWarning, message="Atspi.Text.get_text_")
+QUERIES = [("at", Atspi.Text.get_text_at_offset),
+           ("before", Atspi.Text.get_text_before_offset),
+           ("after", Atspi.Text.get_text_after_offset)]
+
+
+def digits_of(text):
+    return "".join(c for c in text if c.isdigit())
 
 
 class StepFailed(Exception):
@@ -41,6 +60,10 @@ class Driver:
         self.proc = None
         self.step_name = "start"
         self.step_no = 0
+        self.events = []
+        self.listener = Atspi.EventListener.new(lambda event: self.events.append(event))
+        for kind in ("object:text-changed:insert", "object:text-caret-moved"):
+            self.listener.register(kind)
 
     # -- helpers -----------------------------------------------------------
 
@@ -69,6 +92,8 @@ class Driver:
         last = None
         while True:
             self.check_alive()
+            while GLib.MainContext.default().iteration(False):
+                pass  # delivers the events recorded in self.events
             try:
                 value = probe()
                 if value:
@@ -130,13 +155,34 @@ class Driver:
     def set_number(self, acc, digits):
         """Sets the box's text; the box may show the number with digit-group
         separators, so only its digits are compared."""
+        acc.queryEditableText().setTextContents(digits)
+        shown = self.wait_for_text(acc, "%r to read %s" % (acc.name, digits), lambda t: digits_of(t) == digits)
+        self.ok("%r reads %r" % (acc.name, shown))
+
+    def wait_for_text(self, acc, what, wanted):
+        """Waits until wanted(text of acc); returns that text."""
         def probe():
             text = self.text_of(acc)
-            return text if "".join(c for c in text if c.isdigit()) == digits else None
+            return text if wanted(text) else None
+        return self.wait_for(what, probe)
 
-        acc.queryEditableText().setTextContents(digits)
-        shown = self.wait_for("%r to read %s" % (acc.name, digits), probe)
-        self.ok("%r reads %r" % (acc.name, shown))
+    def keys(self, *names):
+        """Types keys into the focused window as a person would (XTest)."""
+        try:
+            subprocess.run(["xdotool", "key", "--delay", "20"] + list(names), check=True, timeout=STEP_TIMEOUT)
+        except (OSError, subprocess.SubprocessError) as error:
+            self.fail("xdotool: %s" % error)
+
+    def query(self, label, call):
+        """call() within QUERY_TIMEOUT_MS: a program that does not answer fails the step."""
+        started = time.monotonic()
+        try:
+            result = call()
+        except GLib.Error as error:
+            self.fail("%s: no answer (%s)" % (label, error.message))
+        elapsed = time.monotonic() - started
+        self.check(elapsed < QUERY_TIMEOUT_MS / 1000, "%s took %.2f s" % (label, elapsed))
+        return result
 
     @staticmethod
     def text_of(acc):
@@ -263,6 +309,78 @@ class Driver:
                       lambda: all(w.name != TOO_BIG_TITLE for w in self.children(self.app)))
         self.ok("message box closed")
 
+    def type_in_input(self):
+        self.step("type 12345 and Ctrl+Left in the input box")
+        self.events.clear()
+        self.input.queryComponent().grabFocus()
+        self.wait_for("the input box to have the focus",
+                      lambda: self.input.getState().contains(pyatspi.STATE_FOCUSED))
+        self.keys("1", "2", "3", "4", "5", "ctrl+Left")
+        shown = self.wait_for_text(self.input, "the input to read 12345", lambda t: digits_of(t) == "12345")
+        self.ok("'Enter n' reads %r" % shown)
+        caret = self.query("caret offset", lambda: self.input.queryText().caretOffset)
+        self.check(caret == len(shown), "caret at %d, expected the end (%d)" % (caret, len(shown)))
+        self.ok("caret at the end")
+        for kind in ("object:text-changed:insert", "object:text-caret-moved"):
+            self.wait_for("a %s event from the input box" % kind,
+                          lambda: any(e.type == kind and e.source == self.input for e in self.events))
+        self.ok("text-changed and caret-moved events reached the bus")
+
+    def sweep_text_queries(self, box):
+        self.step("every text query at the edges of %r" % box.name)
+        full = self.text_of(box)
+        n = len(full)
+        offsets = sorted({0, 1, n // 2, n - 1, n, n + 1})
+        started = time.monotonic()
+        count = 0
+        for query_name, call in QUERIES:
+            for kind_name, kind in BOUNDARIES:
+                for offset in offsets:
+                    label = "%s %s(%d, %s)" % (box.name, query_name, offset, kind_name)
+                    got = self.query(label, lambda: call(box, offset, kind))
+                    count += 1
+                    text, start, end = got.content, got.start_offset, got.end_offset
+                    if text:
+                        self.check(0 <= start < end <= n and full[start:end] == text,
+                                   "%s gave %r at %d..%d of %r" % (label, text, start, end, full))
+                    if query_name == "at" and text:
+                        self.check(start <= offset <= end, "%s gave %d..%d" % (label, start, end))
+        self.ok("%d queries on %d characters, all answered, in %.3f s"
+                % (count, n, time.monotonic() - started))
+        self.query("%r's text afterwards" % box.name, lambda: self.text_of(box))
+        self.ok("the program still answers")
+
+    def results_of_1476(self):
+        self.step("set n = 1476 and press Count")
+        self.set_number(self.input, "1476")
+        self.press(self.count)
+        num = self.wait_for_text(self.out_num, "Result (NUM) to hold 309 digits", lambda t: len(digits_of(t)) == 309)
+        self.ok("Result (NUM) holds %d characters" % len(num))
+
+        self.step("Result (NUM) reads by its wrapped lines")
+        line = self.query("first line", lambda: Atspi.Text.get_text_at_offset(
+            self.out_num, 0, Atspi.TextBoundaryType.LINE_START))
+        self.check(line.start_offset == 0 and 0 < line.end_offset < len(num),
+                   "the first line is %d..%d of %d characters" % (line.start_offset, line.end_offset, len(num)))
+        self.ok("first line %r" % line.content)
+
+    def result_boxes_refuse_edits(self):
+        self.step("the result boxes refuse edits through the bus")
+        for box in (self.out_exp, self.out_num):
+            before = self.text_of(box)
+            edits = [("setTextContents", lambda e: e.setTextContents("1")),
+                     ("insertText", lambda e: e.insertText(0, "1", 1)),
+                     ("deleteText", lambda e: e.deleteText(0, 1))]
+            for name, edit in edits:
+                try:
+                    editable = box.queryEditableText()
+                except NotImplementedError:
+                    break  # no EditableText at all: nothing can edit it this way
+                self.query("%s %s" % (box.name, name), lambda: edit(editable))
+                after = self.text_of(box)
+                self.check(after == before, "%s changed %r to %r" % (name, box.name, after))
+        self.ok("both unchanged")
+
     def close_program(self):
         self.step("press Close")
         self.press(self.close)
@@ -277,8 +395,15 @@ class Driver:
         self.start()
         self.find_application()
         self.find_controls()
+        Atspi.set_timeout(QUERY_TIMEOUT_MS, QUERY_TIMEOUT_MS)
+        self.type_in_input()
+        self.sweep_text_queries(self.input)
         self.count_ten()
         self.count_too_big()
+        self.results_of_1476()
+        for box in (self.input, self.out_exp, self.out_num):
+            self.sweep_text_queries(box)
+        self.result_boxes_refuse_edits()
         self.close_program()
 
     def kill(self):

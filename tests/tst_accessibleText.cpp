@@ -1,0 +1,224 @@
+// What assistive tools get from the window's three text boxes, through the
+// accessible interfaces the window installs: every boundary query at the
+// edges of each box, and edits that only the input box takes, by its key
+// rules (de_DE: "." groups digits).
+#include "WindowDriver.h"
+#include "frmFibo.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(QAccessible::TextBoundaryType)
+
+class AccessibleTextTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void boundaries_data();
+    void boundaries();
+    void linesAreTheWrappedOnes();
+    void edits_data();
+    void edits();
+
+private:
+    QAccessibleInterface *accessible(const char *box) { return QAccessible::queryAccessibleInterface(widget(box)); }
+    QWidget *widget(const char *box) { return child<QWidget>(*window, box); }
+    void setText(const char *box, const QString &text);
+    QString textOf(const char *box) { return accessible(box)->text(QAccessible::Value); }
+
+    std::unique_ptr<frmFibo> window;
+};
+
+void AccessibleTextTest::init()
+{
+    QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
+    window = std::make_unique<frmFibo>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+void AccessibleTextTest::cleanup()
+{
+    window.reset();
+}
+
+void AccessibleTextTest::setText(const char *box, const QString &text)
+{
+    if (auto *lineEdit = qobject_cast<QLineEdit *>(widget(box)))
+        lineEdit->setText(text);
+    else
+        qobject_cast<QPlainTextEdit *>(widget(box))->setPlainText(text);
+}
+
+void AccessibleTextTest::boundaries_data()
+{
+    QTest::addColumn<QByteArray>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QAccessible::TextBoundaryType>("kind");
+    // The spans "start-end" ("-" for none) at the offsets 0, 1, the middle,
+    // length - 1, length and length + 1.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("after");
+
+    const QString input = QStringLiteral("12.345 678"); // 10 characters; the middle is 5
+    QTest::newRow("input char") << QByteArray("txtInput") << input << QAccessible::CharBoundary
+                                << "- 0-1 4-5 8-9 9-10 -" << "0-1 1-2 5-6 9-10 - -" << "1-2 2-3 6-7 - - -";
+    // Word at the end: where the caret stays after each key (it never returned).
+    QTest::newRow("input word") << QByteArray("txtInput") << input << QAccessible::WordBoundary
+                                << "- - - 6-7 7-10 -" << "0-6 0-6 0-6 7-10 7-10 -" << "6-7 6-7 6-7 - - -";
+    QTest::newRow("input sentence") << QByteArray("txtInput") << input << QAccessible::SentenceBoundary
+                                    << "- - - - 0-10 -" << "0-10 0-10 0-10 0-10 0-10 -" << "- - - - - -";
+    QTest::newRow("input line") << QByteArray("txtInput") << input << QAccessible::LineBoundary
+                                << "- - - - - -" << "0-10 0-10 0-10 0-10 0-10 -" << "- - - - - -";
+    QTest::newRow("input paragraph") << QByteArray("txtInput") << input << QAccessible::ParagraphBoundary
+                                     << "- - - - - -" << "0-10 0-10 0-10 0-10 0-10 -" << "- - - - - -";
+    QTest::newRow("input whole") << QByteArray("txtInput") << input << QAccessible::NoBoundary
+                                 << "- - - - - -" << "0-10 0-10 0-10 0-10 0-10 -" << "- - - - - -";
+
+    const QString out = QStringLiteral("Too big. 1.477\n55"); // 17 characters; the middle is 8
+    QTest::newRow("out char") << QByteArray("txtOut") << out << QAccessible::CharBoundary
+                              << "- 0-1 7-8 15-16 16-17 -" << "0-1 1-2 8-9 16-17 - -" << "1-2 2-3 9-10 - - -";
+    QTest::newRow("out word") << QByteArray("txtOut") << out << QAccessible::WordBoundary
+                              << "- - 4-7 14-15 15-17 -" << "0-3 0-3 7-9 15-17 15-17 -" << "3-4 3-4 9-14 - - -";
+    QTest::newRow("out sentence") << QByteArray("txtOut") << out << QAccessible::SentenceBoundary
+                                  << "- - - 9-15 15-17 -" << "0-9 0-9 0-9 15-17 15-17 -" << "9-15 9-15 9-15 - - -";
+    QTest::newRow("out line") << QByteArray("txtOut") << out << QAccessible::LineBoundary
+                              << "- - - 0-15 0-15 -" << "0-15 0-15 0-15 15-17 15-17 -" << "15-17 15-17 15-17 - - -";
+    QTest::newRow("out paragraph") << QByteArray("txtOut") << out << QAccessible::ParagraphBoundary
+                                   << "- - - 0-15 0-15 -" << "0-15 0-15 0-15 15-17 15-17 -"
+                                   << "15-17 15-17 15-17 - - -";
+    QTest::newRow("out whole") << QByteArray("txtOut") << out << QAccessible::NoBoundary << "- - - - - -"
+                               << "0-17 0-17 0-17 0-17 0-17 -" << "- - - - - -";
+
+    // A final line feed leaves an empty last line and paragraph.
+    const QString out2 = QStringLiteral("1.476\n"); // 6 characters; the middle is 3
+    QTest::newRow("out2 char") << QByteArray("txtOut2") << out2 << QAccessible::CharBoundary
+                               << "- 0-1 2-3 4-5 5-6 -" << "0-1 1-2 3-4 5-6 - -" << "1-2 2-3 4-5 - - -";
+    QTest::newRow("out2 word") << QByteArray("txtOut2") << out2 << QAccessible::WordBoundary
+                               << "- - - 0-5 5-6 -" << "0-5 0-5 0-5 5-6 5-6 -" << "5-6 5-6 5-6 - - -";
+    QTest::newRow("out2 sentence") << QByteArray("txtOut2") << out2 << QAccessible::SentenceBoundary
+                                   << "- - - - 0-6 -" << "0-6 0-6 0-6 0-6 0-6 -" << "- - - - - -";
+    QTest::newRow("out2 line") << QByteArray("txtOut2") << out2 << QAccessible::LineBoundary
+                               << "- - - - 0-6 -" << "0-6 0-6 0-6 0-6 6-6 -" << "6-6 6-6 6-6 6-6 - -";
+    QTest::newRow("out2 paragraph") << QByteArray("txtOut2") << out2 << QAccessible::ParagraphBoundary
+                                    << "- - - - 0-6 -" << "0-6 0-6 0-6 0-6 6-6 -" << "6-6 6-6 6-6 6-6 - -";
+    QTest::newRow("out2 whole") << QByteArray("txtOut2") << out2 << QAccessible::NoBoundary << "- - - - - -"
+                                << "0-6 0-6 0-6 0-6 0-6 -" << "- - - - - -";
+}
+
+void AccessibleTextTest::boundaries()
+{
+    QFETCH(QByteArray, box);
+    QFETCH(QString, text);
+    QFETCH(QAccessible::TextBoundaryType, kind);
+    QFETCH(QString, before);
+    QFETCH(QString, at);
+    QFETCH(QString, after);
+
+    setText(box.constData(), text);
+    QAccessibleTextInterface *boxText = accessible(box.constData())->textInterface();
+    QVERIFY(boxText);
+    QCOMPARE(boxText->characterCount(), text.size());
+    const int n = int(text.size());
+    using Query = QString (QAccessibleTextInterface::*)(int, QAccessible::TextBoundaryType, int *, int *) const;
+    const std::pair<Query, QString> queries[] = {{&QAccessibleTextInterface::textAtOffset, at},
+                                                 {&QAccessibleTextInterface::textBeforeOffset, before},
+                                                 {&QAccessibleTextInterface::textAfterOffset, after}};
+    for (const auto &[query, expected] : queries) {
+        QStringList got;
+        for (const int offset : {0, 1, n / 2, n - 1, n, n + 1}) {
+            int start = -2;
+            int end = -2;
+            const QString answer = (boxText->*query)(offset, kind, &start, &end);
+            QCOMPARE(answer, start < 0 ? QString() : text.mid(start, end - start));
+            got << (start < 0 && end < 0 ? QStringLiteral("-") : QStringLiteral("%1-%2").arg(start).arg(end));
+        }
+        QCOMPARE(got.join(u' '), expected);
+    }
+}
+
+void AccessibleTextTest::linesAreTheWrappedOnes()
+{
+    // F(1476) wraps over several lines of txtOut2; a screen reader reads them
+    // one by one, as they are shown.
+    setText("txtOut2", QStringLiteral("130.698.922.376.339.870.000").repeated(15));
+    auto *box = child<QPlainTextEdit>(*window, "txtOut2");
+    const QTextLayout *layout = box->document()->firstBlock().layout();
+    QVERIFY(layout->lineCount() > 1);
+    QAccessibleTextInterface *boxText = accessible("txtOut2")->textInterface();
+    for (int line = 0; line < layout->lineCount(); ++line) {
+        const QTextLine shown = layout->lineAt(line);
+        int start = -1;
+        int end = -1;
+        boxText->textAtOffset(shown.textStart(), QAccessible::LineBoundary, &start, &end);
+        QCOMPARE(start, shown.textStart());
+        QCOMPARE(end, shown.textStart() + shown.textLength());
+    }
+}
+
+void AccessibleTextTest::edits_data()
+{
+    QTest::addColumn<QByteArray>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+
+    // The input box takes an edit as typed keys: filtered, then regrouped.
+    QTest::newRow("input insert digits") << QByteArray("txtInput") << "1.234" << "insert" << 5 << 5 << "56"
+                                         << "123.456";
+    QTest::newRow("input insert a letter") << QByteArray("txtInput") << "1.234" << "insert" << 0 << 0 << "x"
+                                           << "";
+    QTest::newRow("input delete") << QByteArray("txtInput") << "12.345" << "delete" << 0 << 1 << "" << "2.345";
+    QTest::newRow("input replace") << QByteArray("txtInput") << "12.345" << "replace" << 0 << 6 << "1234567"
+                                   << "1.234.567";
+    QTest::newRow("input set value") << QByteArray("txtInput") << "12" << "value" << 0 << 0 << "9876"
+                                     << "9.876";
+    // The result boxes take none, on any channel.
+    for (const char *out : {"txtOut", "txtOut2"}) {
+        QTest::addRow("%s set value", out) << QByteArray(out) << "1.476" << "value" << 0 << 0 << "1" << "1.476";
+        QTest::addRow("%s edit", out) << QByteArray(out) << "1.476" << "replace" << 0 << 5 << "1" << "1.476";
+    }
+}
+
+void AccessibleTextTest::edits()
+{
+    QFETCH(QByteArray, box);
+    QFETCH(QString, text);
+    QFETCH(QString, edit);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+
+    setText(box.constData(), text);
+    QAccessibleInterface *boxAccessible = accessible(box.constData());
+    const bool readOnly = box != "txtInput";
+    QCOMPARE(boxAccessible->state().readOnly, readOnly);
+    QCOMPARE(boxAccessible->state().editable, !readOnly);
+    QCOMPARE(boxAccessible->editableTextInterface() == nullptr, readOnly);
+
+    QAccessibleEditableTextInterface *editable = boxAccessible->editableTextInterface();
+    if (edit == QLatin1String("value"))
+        boxAccessible->setText(QAccessible::Value, typed);
+    else if (!editable)
+        QVERIFY(readOnly);
+    else if (edit == QLatin1String("insert"))
+        editable->insertText(start, typed);
+    else if (edit == QLatin1String("delete"))
+        editable->deleteText(start, end);
+    else
+        editable->replaceText(start, end, typed);
+    QCOMPARE(textOf(box.constData()), expected);
+}
+
+QTEST_MAIN(AccessibleTextTest)
+#include "tst_accessibleText.moc"
