@@ -78,6 +78,10 @@ void AccessibleTextTest::boundaries_data()
                                 << "- - - - - -" << "0-10 0-10 0-10 0-10 0-10 -" << "- - - - - -";
     QTest::newRow("input paragraph") << QByteArray("txtInput") << input << QAccessible::ParagraphBoundary
                                      << "- - - - - -" << "0-10 0-10 0-10 0-10 0-10 -" << "- - - - - -";
+    // A character may take two UTF-16 units (a pair), or carry a combining mark.
+    QTest::newRow("input char, pair and mark")
+        << QByteArray("txtInput") << QStringLiteral("1\U0001F600e\u03012") << QAccessible::CharBoundary
+        << "- 0-1 1-3 3-5 5-6 -" << "0-1 1-3 3-5 5-6 - -" << "1-3 3-5 5-6 - - -";
     QTest::newRow("input whole") << QByteArray("txtInput") << input << QAccessible::NoBoundary
                                  << "- - - - - -" << "0-10 0-10 0-10 0-10 0-10 -" << "- - - - - -";
 

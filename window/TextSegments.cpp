@@ -47,7 +47,7 @@ bool continuesCharacter(const QString &text, int i)
 bool isWordCharacter(const QString &text, int i)
 {
     const char32_t c = codePointAt(text, i);
-    if (QChar::isLetterOrNumber(c) || QChar::isMark(c))
+    if (QChar::isLetterOrNumber(c))
         return true;
     return i > 0 && i + 1 < text.size() && joinsDigits(text.at(i)) && text.at(i - 1).isDigit()
            && text.at(i + 1).isDigit();
@@ -75,9 +75,10 @@ std::vector<int> segmentStarts(const QString &text, const std::vector<int> &line
             startsHere = i < length && !continuesCharacter(text, i);
             break;
         case QAccessible::WordBoundary:
-            if (i < length) {
+            // A combining mark or the second half of a pair goes with the character before it.
+            if (i < length && !continuesCharacter(text, i)) {
                 const bool inWord = isWordCharacter(text, i);
-                startsHere = inWord != previousInWord && !continuesCharacter(text, i);
+                startsHere = inWord != previousInWord;
                 previousInWord = inWord;
             }
             break;
