@@ -22,6 +22,8 @@ private slots:
     void boundaries_data();
     void boundaries();
     void linesAreTheWrappedOnes();
+    void caretAndSelection_data();
+    void caretAndSelection();
     void edits_data();
     void edits();
 
@@ -164,6 +166,34 @@ void AccessibleTextTest::linesAreTheWrappedOnes()
         QCOMPARE(start, shown.textStart());
         QCOMPARE(end, shown.textStart() + shown.textLength());
     }
+}
+
+void AccessibleTextTest::caretAndSelection_data()
+{
+    QTest::addColumn<QByteArray>("box");
+    for (const char *box : {"txtInput", "txtOut", "txtOut2"})
+        QTest::newRow(box) << QByteArray(box);
+}
+
+void AccessibleTextTest::caretAndSelection()
+{
+    QFETCH(QByteArray, box);
+    setText(box.constData(), QStringLiteral("12.345"));
+    QAccessibleTextInterface *boxText = accessible(box.constData())->textInterface();
+
+    boxText->setCursorPosition(2);
+    QCOMPARE(boxText->cursorPosition(), 2);
+    QCOMPARE(boxText->selectionCount(), 0);
+    boxText->setSelection(0, 1, 4);
+    int start = -1;
+    int end = -1;
+    boxText->selection(0, &start, &end);
+    QCOMPARE(std::pair(start, end), std::pair(1, 4));
+    QCOMPARE(boxText->selectionCount(), 1);
+    QCOMPARE(boxText->cursorPosition(), 4);
+    boxText->removeSelection(0);
+    QCOMPARE(boxText->selectionCount(), 0);
+    QCOMPARE(accessible(box.constData())->text(QAccessible::Value), QStringLiteral("12.345"));
 }
 
 void AccessibleTextTest::edits_data()
