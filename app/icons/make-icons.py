@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""Draw the Corvane application icon and write it as indexed PNG files.
+"""Draw the Corvane application icon and write it as PNG files and an SVG.
 
 The picture is a rounded navy tile carrying a 13 x 8 rectangle cut into
 Fibonacci squares (8, 5, 3, 2, 1, 1) in shades of blue, with the gold
-quarter-circle spiral running through them.  The same drawing is rendered at 32x32 and 16x16
-pixels; each pixel is supersampled, and the result is reduced to a palette
-of at most 16 colours (index 0 is fully transparent).
+quarter-circle spiral running through them.  The same drawing is rendered at
+every size the desktop asks for; each pixel is supersampled.  The window's
+own images, 32x32 and 16x16, are reduced to a palette of at most 16 colours
+(index 0 is fully transparent); the other sizes keep full colour.  The SVG
+draws the same shapes with the 32-pixel layout.
 
 Only the Python standard library is used, so the output is reproducible:
 
@@ -60,7 +62,24 @@ LAYOUTS = {
              min_arc=2),
 }
 
+# The window's own images: 16 colours, pixel-tuned layouts above.
+WINDOW_SIZES = (32, 16)
+# The other sizes of the desktop's icon theme, laid out as 32 scaled.
+THEME_SIZES = (24, 48, 64, 128, 256)
+
 SUPERSAMPLE = 8
+
+
+def layout(size):
+    """The layout of LAYOUTS, or the 32-pixel one scaled to `size`, its
+    rectangle moved onto whole pixels so that square edges stay sharp."""
+    if size in LAYOUTS:
+        return LAYOUTS[size]
+    k = size / 32.0
+    base = LAYOUTS[32]
+    return dict(unit=base["unit"] * k, ox=float(round(base["ox"] * k)),
+                oy=float(round(base["oy"] * k)), radius=base["radius"] * k,
+                spiral=base["spiral"] * k, min_arc=base["min_arc"])
 
 
 def tile_coverage(x, y, size, radius):
@@ -108,7 +127,7 @@ def shade(x, y, size, lay):
 
 def render(size):
     """Supersampled rendering; returns rows of (r, g, b, a) in 0..255."""
-    lay = LAYOUTS[size]
+    lay = layout(size)
     n = SUPERSAMPLE
     rows = []
     for py in range(size):
@@ -249,14 +268,92 @@ def write_png(path, palette, indices):
         f.write(data)
 
 
+def write_rgba_png(path, rows):
+    """Colour type 6, 8 bits per channel."""
+    raw = bytearray()
+    for row in rows:
+        raw.append(0)  # filter: none
+        for pixel in row:
+            raw.extend(pixel)
+    data = b"\x89PNG\r\n\x1a\n"
+    data += chunk(b"IHDR", struct.pack(">IIBBBBB", len(rows[0]), len(rows),
+                                       8, 6, 0, 0, 0))
+    data += chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+    data += chunk(b"IEND", b"")
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+# ---------------------------------------------------------------------------
+# SVG output
+
+def hex_colour(rgb):
+    return "#%02x%02x%02x" % rgb
+
+
+def spiral_path(lay):
+    """The spiral as one path of quarter circles, turning clockwise."""
+    unit, ox, oy = lay["unit"], lay["ox"], lay["oy"]
+    arcs = []
+    for x0, y0, side, acx, acy in SQUARES:
+        if side < lay["min_arc"]:
+            continue
+        sx = 1 if x0 + side / 2.0 > acx else -1
+        sy = 1 if y0 + side / 2.0 > acy else -1
+        arcs.append((side, (acx + sx * side, acy), (acx, acy + sy * side)))
+    # each arc starts where the one before it ended
+    steps = []
+    end = None
+    for i, (side, p, q) in enumerate(arcs):
+        if end is None:
+            start = p if p not in arcs[i + 1][1:] else q
+        else:
+            start = end
+        end = q if start == p else p
+        steps.append((side, start, end))
+
+    def point(p):
+        return "%g %g" % (ox + p[0] * unit, oy + p[1] * unit)
+
+    path = "M %s" % point(steps[0][1])
+    for side, _, end in steps:
+        r = side * unit
+        path += " A %g %g 0 0 1 %s" % (r, r, point(end))
+    return path
+
+
+def write_svg(path):
+    lay = LAYOUTS[32]
+    unit, ox, oy = lay["unit"], lay["ox"], lay["oy"]
+    shapes = ['  <rect width="32" height="32" rx="%g" fill="%s"/>'
+              % (lay["radius"], hex_colour(NAVY))]
+    for (x0, y0, side, _, _), colour in zip(SQUARES, SQUARE_COLOURS):
+        shapes.append('  <rect x="%g" y="%g" width="%g" height="%g" fill="%s"/>'
+                      % (ox + x0 * unit, oy + y0 * unit, side * unit,
+                         side * unit, hex_colour(colour)))
+    shapes.append('  <path d="%s" fill="none" stroke="%s" stroke-width="%g"/>'
+                  % (spiral_path(lay), hex_colour(SPIRAL), 2 * lay["spiral"]))
+    with open(path, "w") as f:
+        f.write('<svg xmlns="http://www.w3.org/2000/svg" width="256" '
+                'height="256" viewBox="0 0 32 32">\n')
+        f.write("\n".join(shapes) + "\n</svg>\n")
+
+
 def main(argv):
     outdir = argv[1] if len(argv) > 1 else os.path.dirname(
         os.path.abspath(__file__))
-    for size in (32, 16):
+    for size in WINDOW_SIZES:
         palette, indices = quantize(render(size))
         path = os.path.join(outdir, "corvane-%d.png" % size)
         write_png(path, palette, indices)
         print("%s: %dx%d, %d colours" % (path, size, size, len(palette)))
+    for size in THEME_SIZES:
+        path = os.path.join(outdir, "corvane-%d.png" % size)
+        write_rgba_png(path, render(size))
+        print("%s: %dx%d, full colour" % (path, size, size))
+    path = os.path.join(outdir, "corvane.svg")
+    write_svg(path)
+    print("%s: scalable" % path)
     return 0
 
 
