@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf16(ApplicationTitle));
     QApplication::setApplicationVersion(QLatin1String(ApplicationVersion));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Corvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.corvane"));
 
     QIcon icon;
     icon.addPixmap(pngResource(QStringLiteral(":/icons/corvane-16.png")));
