@@ -8,26 +8,26 @@
 #   -w WARMUP    warm-up rounds, not counted (default 1)
 #   -s SETTLE    ms after the map before memory is read (default 1000)
 #   -a APP       the program to measure (default build/app/corvane)
-#   -o RAW_FILE  also write every launchwait line there
+#   -o RAW_FILE  also write every launch_timer line there
 #   -b           give the session a private D-Bus session bus, as a desktop
 #                has (needs dbus-daemon); without one, every Qt program that
 #                starts forks dbus-launch to find or start a bus
 #   -q           no per-round lines
 #
-# Builds launchwait and the bare window from /work/shared/tools (or
-# $CORVANE_TOOLS) into build/startup-tools/, starts a private Xvfb
-# (1280x1024x24), then runs rounds of "corvane, baseline" one after the other,
-# each as `launchwait -s SETTLE -- PROGRAM` with QT_QPA_PLATFORM=xcb and, unless
-# -b, no DBUS_SESSION_BUS_ADDRESS. Prints the medians of the map time,
-# the first-frame time and the resident memory of both, the ratio of the
-# medians, and the median of the per-round ratios.
-# Needs: gcc, g++, pkg-config, qt6-base-dev, libx11-dev, libxdamage-dev, xvfb.
+# Builds Corvane, the launch timer and the bare window (bench/startup/) in
+# build/, starts a private Xvfb (1280x1024x24),
+# then runs rounds of "corvane, baseline" one after the other, each as
+# `launch_timer -s SETTLE -- PROGRAM` with QT_QPA_PLATFORM=xcb and, unless -b,
+# no DBUS_SESSION_BUS_ADDRESS. Prints the medians of the map time, the
+# first-frame time and the resident memory of both, the ratio of the medians,
+# and the median of the per-round ratios.
+# Needs the packages of scripts/packages-run and libx11-dev, libxdamage-dev.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 BUILD="$ROOT/build"
-TOOLS_SRC="${CORVANE_TOOLS:-/work/shared/tools}"
-TOOLS="$BUILD/startup-tools"
+LAUNCH_TIMER="$BUILD/bench/startup/launch_timer"
+BASELINE="$BUILD/bench/startup/bare_window"
 
 ROUNDS=11
 WARMUP=1
@@ -56,41 +56,28 @@ for v in "$ROUNDS" "$WARMUP" "$SETTLE"; do
 done
 [ "$ROUNDS" -ge 1 ] || usage
 
-if [ ! -f "$TOOLS_SRC/launchwait.c" ] || [ ! -f "$TOOLS_SRC/baseline.cpp" ]; then
-    echo "error: the measuring tools are missing: $TOOLS_SRC/launchwait.c and $TOOLS_SRC/baseline.cpp" >&2
-    echo "       (set CORVANE_TOOLS to the folder that holds them)" >&2
-    exit 1
-fi
-if [ ! -x "$APP" ]; then
-    echo "error: $APP is not built; run: cmake --build $BUILD" >&2
-    exit 1
-fi
+for header in /usr/include/X11/Xlib.h /usr/include/X11/extensions/Xdamage.h; do
+    if [ ! -f "$header" ]; then
+        echo "error: $header is missing: apt-get install libx11-dev libxdamage-dev" >&2
+        exit 1
+    fi
+done
 missing=()
-tools=(gcc g++ pkg-config Xvfb)
+tools=(cmake Xvfb)
 [ "$BUS" -eq 0 ] || tools+=(dbus-daemon)
 for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
-for header in /usr/include/X11/Xlib.h /usr/include/X11/extensions/Xdamage.h; do
-    [ -f "$header" ] || missing+=("$header")
-done
 if [ ${#missing[@]} -ne 0 ]; then
-    echo "error: missing ${missing[*]}" >&2
-    echo "       apt-get install gcc g++ pkg-config qt6-base-dev libx11-dev libxdamage-dev xvfb" \
-        "$([ "$BUS" -eq 0 ] || echo dbus-daemon)" >&2
+    echo "error: missing ${missing[*]} (apt-get install cmake xvfb$([ "$BUS" -eq 0 ] || echo " dbus-daemon"))" >&2
     exit 1
 fi
-
-# Rebuilt only when the source is newer than the program.
-mkdir -p "$TOOLS"
-LAUNCHWAIT="$TOOLS/launchwait"
-BASELINE="$TOOLS/baseline"
-if [ ! -x "$LAUNCHWAIT" ] || [ "$TOOLS_SRC/launchwait.c" -nt "$LAUNCHWAIT" ]; then
-    gcc -O2 -o "$LAUNCHWAIT" "$TOOLS_SRC/launchwait.c" -lX11 -lXdamage
-fi
-if [ ! -x "$BASELINE" ] || [ "$TOOLS_SRC/baseline.cpp" -nt "$BASELINE" ]; then
-    # shellcheck disable=SC2046
-    g++ -std=c++17 -O2 -fPIC "$TOOLS_SRC/baseline.cpp" -o "$BASELINE" $(pkg-config --cflags --libs Qt6Widgets)
+# Configured again so that the timer is built once its headers are there.
+(cd "$ROOT" && cmake --preset default >/dev/null &&
+    cmake --build --preset default --target corvane launch_timer bare_window >/dev/null)
+if [ ! -x "$APP" ]; then
+    echo "error: $APP is not there" >&2
+    exit 1
 fi
 
 WORK="$(mktemp -d)"
@@ -135,8 +122,8 @@ fi
 # One launch; appends "NAME ROUND map frame full rss_kib pss_kib w h ndmg".
 measure() {
     local name="$1" round="$2" program="$3" line
-    if ! line="$("$LAUNCHWAIT" -s "$SETTLE" -- "$program" 2>>"$WORK/$name.stderr")"; then
-        echo "error: launchwait failed on $program:" >&2
+    if ! line="$("$LAUNCH_TIMER" -s "$SETTLE" -- "$program" 2>>"$WORK/$name.stderr")"; then
+        echo "error: launch_timer failed on $program:" >&2
         tail -5 "$WORK/$name.stderr" >&2
         exit 1
     fi
