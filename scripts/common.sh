@@ -6,19 +6,24 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 
-# Lists the packages of scripts/packages that are not installed.
+# missing_packages LIST...: the packages named in the lists (scripts/packages-*)
+# that are not installed.
 missing_packages() {
-    local package
-    sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$ROOT/scripts/packages" | while read -r package; do
+    local list package
+    for list in "$@"; do
+        sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$ROOT/scripts/packages-$list"
+    done | while read -r package; do
         if [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed ]; then
             echo "$package"
         fi
     done
 }
 
+# install_missing LIST...: installs what the lists name and is missing, e.g.
+# `install_missing run test`.
 install_missing() {
     local missing
-    missing="$(missing_packages)"
+    missing="$(missing_packages "$@")"
     [ -z "$missing" ] && return 0
     echo "Installing: $(echo $missing)"
     local sudo=""
@@ -29,18 +34,20 @@ install_missing() {
     $sudo apt-get install -y -qq --no-install-recommends $missing
 }
 
-# configure DIR [CMAKE OPTION...]: configures DIR once; later builds let
-# Ninja rebuild only what changed.
-configure() {
-    local dir="$1"
-    shift
-    if [ ! -f "$dir/build.ninja" ]; then
-        cmake -G Ninja -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    fi
-}
-
-# build DIR [CMAKE OPTION...]: configures DIR if needed and builds everything.
+# build PRESET [TARGET...]: configures with the CMake preset (CMakePresets.json
+# holds each build folder's settings) and builds it, or only TARGETs. The
+# configure step is rerun every time: it takes a second and notices packages
+# installed since. Presets are read from the current folder, hence the cd.
 build() {
-    configure "$@"
-    cmake --build "$1"
+    local preset="$1"
+    shift
+    (
+        cd "$ROOT"
+        cmake --preset "$preset" >/dev/null
+        if [ $# -gt 0 ]; then
+            cmake --build --preset "$preset" --target "$@"
+        else
+            cmake --build --preset "$preset"
+        fi
+    )
 }
