@@ -25,6 +25,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -143,6 +144,13 @@ void end(pid_t pid)
     waitpid(pid, nullptr, 0);
 }
 
+// The program's windows can vanish between an event and our request about
+// them; such a request then fails harmlessly instead of ending the timer.
+int ignoreXError(Display *, XErrorEvent *)
+{
+    return 0;
+}
+
 enum class Wait { Event, TimeUp, ProgramEnded };
 
 // Waits for the next X event until `deadline`, or until the program ends
@@ -178,6 +186,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "launch_timer: the X server has no DAMAGE extension\n");
         return 2;
     }
+    XSetErrorHandler(ignoreXError);
     const Window root = DefaultRootWindow(display);
     XSelectInput(display, root, SubstructureNotifyMask);
     XSync(display, False);
