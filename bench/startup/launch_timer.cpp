@@ -5,7 +5,7 @@
 //
 // map_ms: from just before fork() until the window is mapped; frame_ms: until
 // the program first draws into it (XDamage); full_ms: until its last drawing
-// within the settle time; rss_kib, pss_kib: its resident and proportional
+// within the settle time (a blinking text cursor draws too); rss_kib, pss_kib: its resident and proportional
 // memory (/proc/PID/smaps_rollup) when the settle time after the map is over;
 // damage_events: how many drawings it made until then. The program is then
 // ended. Fields that were never seen are -1, and the exit status is 1.
