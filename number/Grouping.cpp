@@ -18,11 +18,18 @@ qlonglong powerOfTen(int exponent)
     return value;
 }
 
+// Separators that readers take for one another, each set led by the plain
+// ASCII one: space, no-break space, thin space, narrow no-break space; and
+// apostrophe, right single quotation mark, modifier letter apostrophe.
+constexpr QStringView lookAlikeSets[] = {u" \u00A0\u2009\u202F", u"'\u2019\u02BC"};
+
 } // namespace
 
 Grouping Grouping::of(const QLocale &locale)
 {
     Grouping grouping;
+    if (locale.language() == QLocale::C)
+        return grouping;
     const QString separator = locale.groupSeparator();
     const QString probe = locale.toString(powerOfTen(probeDigits - 1));
     if (separator.isEmpty() || !probe.contains(separator))
@@ -44,9 +51,24 @@ Grouping Grouping::of(const QLocale &locale)
             break;
         }
     }
-    if (grouping.primary <= 0 || grouping.secondary <= 0)
+    if (grouping.primary <= 0 || grouping.secondary <= 0) {
         grouping.separator.clear();
+        return grouping;
+    }
+    for (const QStringView set : lookAlikeSets) {
+        if (separator.size() == 1 && set.contains(separator.front()))
+            grouping.lookAlikes = set.toString();
+    }
     return grouping;
+}
+
+qsizetype Grouping::separatorAt(QStringView text, qsizetype at) const
+{
+    if (!groups() || at >= text.size())
+        return 0;
+    if (lookAlikes.contains(text.at(at)))
+        return 1;
+    return text.mid(at).startsWith(separator) ? separator.size() : 0;
 }
 
 QString Grouping::apply(std::string_view digits) const

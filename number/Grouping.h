@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringView>
 
 #include <string_view>
 
@@ -12,15 +13,24 @@ namespace ModFibo {
 // and the fewest digits that are grouped at all.
 struct Grouping {
     QString separator; // empty: the locale does not group
+    // Characters that a pasted or typed number may have in place of the
+    // separator: where it is a space, any of the spaces; where it is an
+    // apostrophe, any of the apostrophes.
+    QString lookAlikes;
     int primary = 3;
     int secondary = 3;
     int minimumDigits = 1;
 
     // QLocale keeps its group sizes private, so they are read off the way the
-    // locale writes a few known numbers.
+    // locale writes a few known numbers. The C locale groups nothing, although
+    // QLocale::system() names it C and writes 1,234.
     static Grouping of(const QLocale &locale);
 
     bool groups() const { return !separator.isEmpty(); }
+
+    // How many UTF-16 units at `at` in `text` are the separator or one of its
+    // look-alikes; 0 where there is none.
+    qsizetype separatorAt(QStringView text, qsizetype at) const;
 
     // `digits` is a run of ASCII digits without sign.
     QString apply(std::string_view digits) const;

@@ -59,9 +59,17 @@ double TextToNumber(QString text, const QLocale &locale)
         return 0.0;
     text.remove(u'.');
     const Grouping grouping = Grouping::of(locale);
-    if (grouping.groups())
-        text.remove(grouping.separator);
-    return readLeadingNumber(text);
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype at = 0; at < text.size();) {
+        if (const qsizetype skip = grouping.separatorAt(text, at)) {
+            at += skip;
+        } else {
+            kept.append(text.at(at));
+            ++at;
+        }
+    }
+    return readLeadingNumber(kept);
 }
 
 } // namespace ModFibo

@@ -42,11 +42,26 @@ QString TextForms::numText(double value) const
 {
     if (!std::isfinite(value))
         return expText(value);
-    // The largest double has 309 integer digits.
-    char buffer[320];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 0);
-    QString text = grouping_.apply(std::string_view(buffer, result.ptr - buffer));
-    if (std::signbit(value) && value != 0.0)
+    const double whole = std::nearbyint(std::fabs(value));
+    // Without a precision, to_chars gives the shortest digits that read back
+    // as the same double: "d.ddde+XX".
+    char shortest[32];
+    const auto result = std::to_chars(shortest, shortest + sizeof shortest, whole, std::chars_format::scientific);
+    const std::string_view chars(shortest, std::size_t(result.ptr - shortest));
+    const std::size_t e = chars.find('e');
+    int exponent = 0;
+    std::from_chars(chars.data() + e + 1 + (chars[e + 1] == '+'), chars.data() + chars.size(), exponent);
+
+    // The largest double has 309 integer digits; a whole value has at least
+    // as many integer digits as significant ones.
+    char digits[320];
+    char *out = digits;
+    *out++ = chars.front();
+    if (e > 1)
+        out = std::copy(chars.begin() + 2, chars.begin() + e, out);
+    out = std::fill_n(out, exponent + 1 - (out - digits), '0');
+    QString text = grouping_.apply(std::string_view(digits, std::size_t(out - digits)));
+    if (std::signbit(value) && whole != 0.0)
         text.prepend(negativeSign_);
     return text;
 }
@@ -56,7 +71,6 @@ std::optional<QString> TextForms::numText(QStringView text) const
     text = text.trimmed();
     std::string digits;
     digits.reserve(text.size());
-    const QStringView separator(grouping_.separator);
     for (qsizetype at = 0; at < text.size();) {
         const QChar c = text.at(at);
         if (c >= u'0' && c <= u'9') {
@@ -66,8 +80,8 @@ std::optional<QString> TextForms::numText(QStringView text) const
             else
                 digits.back() = char(c.unicode());
             ++at;
-        } else if (!separator.isEmpty() && text.mid(at).startsWith(separator)) {
-            at += separator.size();
+        } else if (const qsizetype skip = grouping_.separatorAt(text, at)) {
+            at += skip;
         } else {
             return std::nullopt;
         }

@@ -17,6 +17,9 @@ Q_DECLARE_METATYPE(std::optional<QString>)
 namespace {
 const QString NNBSP = QStringLiteral("\u202F");
 const QString RSQUO = QStringLiteral("\u2019");
+// What a pasted number may hold in place of a space or an apostrophe.
+const QStringList spaces{" ", "\u00A0", "\u2009", NNBSP};
+const QStringList apostrophes{"'", RSQUO, "\u02BC"};
 // F(1476) as repeated addition gives it.
 constexpr double F1476 = 1.3069892237633987e308;
 } // namespace
@@ -33,8 +36,8 @@ private slots:
     void expText();
     void numTextOfDouble_data();
     void numTextOfDouble();
-    void numTextOfF1476KeepsEveryDigit_data();
-    void numTextOfF1476KeepsEveryDigit();
+    void numTextOfF1476_data();
+    void numTextOfF1476();
     void numTextOfText_data();
     void numTextOfText();
 };
@@ -70,8 +73,12 @@ void NumberTest::textToNumber_data()
     QTest::newRow("en_US comma groups") << "en_US" << "1,234" << 1234.0;
     QTest::newRow("en_US points too") << "en_US" << "1.234" << 1234.0;
     QTest::newRow("en_IN lakh") << "en_IN" << "12,34,567" << 1234567.0;
-    QTest::newRow("fr_FR narrow space") << "fr_FR" << "1" + NNBSP + "234" << 1234.0;
-    QTest::newRow("de_CH quote") << "de_CH" << "1" + RSQUO + "234" << 1234.0;
+    for (const QString &space : spaces)
+        QTest::addRow("fr_FR U+%04X", space.front().unicode()) << "fr_FR" << "1" + space + "476" << 1476.0;
+    for (const QString &apostrophe : apostrophes)
+        QTest::addRow("de_CH U+%04X", apostrophe.front().unicode()) << "de_CH" << "1" + apostrophe + "476" << 1476.0;
+    QTest::newRow("de_DE space stops reading") << "de_DE" << "1 476" << 1.0;
+    QTest::newRow("en_US apostrophe stops reading") << "en_US" << "1'476" << 1.0;
     QTest::newRow("C does not group") << "C" << "1,234" << 1.0;
 }
 
@@ -179,8 +186,13 @@ void NumberTest::numTextOfDouble_data()
     QTest::newRow("fr_FR") << "fr_FR" << 1234567.0 << "1" + NNBSP + "234" + NNBSP + "567";
     QTest::newRow("de_CH") << "de_CH" << 1234567.0 << "1" + RSQUO + "234" + RSQUO + "567";
     QTest::newRow("C") << "C" << 1234567.0 << "1234567";
-    QTest::newRow("beyond 2^53, exact") << "en_US" << 18446744073709551616.0 << "18,446,744,073,709,551,616";
-    QTest::newRow("F(80), rounded term") << "de_DE" << 23416728348467685.0 << "23.416.728.348.467.684";
+    // Exact up to 2^53; beyond, the shortest digits that identify the double.
+    QTest::newRow("F(78), exact") << "en_US" << 8944394323791464.0 << "8,944,394,323,791,464";
+    QTest::newRow("F(79)") << "en_US" << 14472334024676221.0 << "14,472,334,024,676,220";
+    QTest::newRow("F(80), 17 digits") << "de_DE" << 23416728348467685.0 << "23.416.728.348.467.684";
+    // F(100) as repeated addition gives it: 354,224,848,179,261,997,056 exactly.
+    QTest::newRow("F(100)") << "en_US" << 354224848179261997056.0 << "354,224,848,179,262,000,000";
+    QTest::newRow("2^64") << "en_US" << 18446744073709551616.0 << "18,446,744,073,709,552,000";
     QTest::newRow("fraction rounds") << "en_US" << 1234.75 << "1,235";
 }
 
@@ -192,19 +204,19 @@ void NumberTest::numTextOfDouble()
     QCOMPARE(TextForms(QLocale(locale)).numText(value), expected);
 }
 
-void NumberTest::numTextOfF1476KeepsEveryDigit_data()
+void NumberTest::numTextOfF1476_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("start");
     QTest::addColumn<int>("length");
 
-    QTest::newRow("de_DE") << "de_DE" << "130.698.922.376.339.873.754" << 309 + 102;
-    QTest::newRow("en_US") << "en_US" << "130,698,922,376,339,873,754" << 309 + 102;
-    QTest::newRow("en_IN") << "en_IN" << "13,06,98,92,23,76,33,98,73,75,45" << 309 + 153;
-    QTest::newRow("C") << "C" << "130698922376339873754" << 309;
+    QTest::newRow("de_DE") << "de_DE" << "130.698.922.376.339.870.000.000" << 309 + 102;
+    QTest::newRow("en_US") << "en_US" << "130,698,922,376,339,870,000,000" << 309 + 102;
+    QTest::newRow("en_IN") << "en_IN" << "13,06,98,92,23,76,33,98,70,00,00" << 309 + 153;
+    QTest::newRow("C") << "C" << "130698922376339870000000" << 309;
 }
 
-void NumberTest::numTextOfF1476KeepsEveryDigit()
+void NumberTest::numTextOfF1476()
 {
     QFETCH(QString, locale);
     QFETCH(QString, start);
@@ -233,6 +245,11 @@ void NumberTest::numTextOfText_data()
                                   << std::optional<QString>("1,234,567,890,123,456,789,012,345,678,901,234,567,890");
     QTest::newRow("en_IN") << "en_IN" << "1234567" << std::optional<QString>("12,34,567");
     QTest::newRow("fr_FR") << "fr_FR" << "1" + NNBSP + "2345" << std::optional<QString>("12" + NNBSP + "345");
+    // Look-alikes of the separator are read, and the locale's own is written.
+    QTest::newRow("fr_FR spaces") << "fr_FR" << "1 2\u00A03\u20094" + NNBSP + "5"
+                                  << std::optional<QString>("12" + NNBSP + "345");
+    QTest::newRow("de_CH apostrophes") << "de_CH" << "1'2\u02BC345" << std::optional<QString>("12" + RSQUO + "345");
+    QTest::newRow("space under de_DE") << "de_DE" << "1 234" << none;
     QTest::newRow("C") << "C" << "12345" << std::optional<QString>("12345");
     QTest::newRow("empty") << "de_DE" << "" << none;
     QTest::newRow("blanks") << "de_DE" << "   " << none;

@@ -7,8 +7,8 @@
 // are also taken as a double for the EXP and NUM texts.
 //
 // Every check compares with something computed another way: the C library's
-// strtod and printf, std::to_chars, QLocale's own grouping of 64-bit integers,
-// and a grouping written here from each locale's known group sizes. A failed
+// strtod and printf, QLocale's own grouping of 64-bit integers, and a grouping
+// written here from each locale's known group sizes and separators. A failed
 // check prints what it saw and traps.
 #include "ModFibo.h"
 #include "TextForms.h"
@@ -18,7 +18,6 @@
 #include <QStringView>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -34,6 +33,7 @@ struct LocaleCase {
     const char *name;
     QLocale locale;
     QString separator; // the separator that the locale groups with; empty: no grouping
+    QStringList readAs; // what is read as that separator: it and its look-alikes
     int primary;
     int secondary;
 };
@@ -42,13 +42,20 @@ const std::vector<LocaleCase> &localeCases()
 {
     static const std::vector<LocaleCase> cases = [] {
         std::vector<LocaleCase> all;
+        const QStringList spaces{QStringLiteral(" "), QStringLiteral("\u00A0"), QStringLiteral("\u2009"),
+                                 QStringLiteral("\u202F")};
+        const QStringList apostrophes{QStringLiteral("'"), QStringLiteral("\u2019"), QStringLiteral("\u02BC")};
         for (const char *name : {"de_DE", "en_US", "en_IN", "fr_FR", "de_CH"}) {
             const QLocale locale(QString::fromLatin1(name));
             const bool indian = std::strcmp(name, "en_IN") == 0;
-            all.push_back({name, locale, locale.groupSeparator(), 3, indian ? 2 : 3});
+            const QString separator = locale.groupSeparator();
+            const QStringList readAs = spaces.contains(separator)        ? spaces
+                                       : apostrophes.contains(separator) ? apostrophes
+                                                                         : QStringList{separator};
+            all.push_back({name, locale, separator, readAs, 3, indian ? 2 : 3});
         }
         // The C locale has a group separator but does not group.
-        all.push_back({"C", QLocale::c(), QString(), 3, 3});
+        all.push_back({"C", QLocale::c(), QString(), QStringList(), 3, 3});
         return all;
     }();
     return cases;
@@ -88,6 +95,11 @@ bool isAsciiDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
+bool isAsciiDigitChar(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 bool isAsciiBlank(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
@@ -101,10 +113,12 @@ std::string withoutLeadingZeros(const std::string &digits)
     return digits.substr(first);
 }
 
-QString removed(QString text, const QString &separator)
+QString removed(QString text, const QStringList &separators)
 {
-    if (!separator.isEmpty())
-        text.remove(separator);
+    for (const QString &separator : separators) {
+        if (!separator.isEmpty())
+            text.remove(separator);
+    }
     return text;
 }
 
@@ -183,8 +197,15 @@ void checkExpText(double value, const ModFibo::TextForms &forms, const LocaleCas
     check(mantissa.size() - start <= 15, "EXP text has more than 15 significant digits", text);
 }
 
-// The NUM text of a finite value: its sign, then the digits of the value
-// rounded to a whole number, grouped.
+// Whether the text of `digits` reads as exactly `value`.
+bool identifies(const std::string &digits, double value)
+{
+    return std::strtod(digits.c_str(), nullptr) == value;
+}
+
+// The NUM text of a finite value: its sign, then the value rounded to a whole
+// number, as the fewest significant digits that read back as that double and
+// zeros down to the units, grouped.
 void checkNumText(double value, const ModFibo::TextForms &forms, const LocaleCase &lc)
 {
     const QString text = forms.numText(value);
@@ -192,25 +213,36 @@ void checkNumText(double value, const ModFibo::TextForms &forms, const LocaleCas
         check(text == forms.expText(value), "NUM text of a value that is not finite is not its EXP text", text);
         return;
     }
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 0);
-    check(result.ec == std::errc(), "to_chars failed");
-    const std::string digits(buffer, result.ptr);
+    const double whole = std::nearbyint(std::fabs(value));
+    char exact[400];
+    std::snprintf(exact, sizeof exact, "%.0f", whole);
 
     QString unsigned_ = text;
     const bool negative = unsigned_.startsWith(lc.locale.negativeSign());
     if (negative)
         unsigned_.remove(0, lc.locale.negativeSign().size());
-    check(removed(unsigned_, lc.separator) == QString::fromStdString(digits),
-          "NUM text does not hold the digits of the whole value", text + QStringLiteral(" value ") + number(value));
+    const std::string digits = removed(unsigned_, {lc.separator}).toStdString();
+    const QString detail = text + QStringLiteral(" value ") + number(value);
+    check(digits.size() == std::strlen(exact) && std::all_of(digits.begin(), digits.end(), isAsciiDigitChar),
+          "NUM text does not have the whole value's number of digits", detail);
+    check(identifies(digits, whole), "NUM text does not read back as the whole value", detail);
+    const std::size_t significant = digits.find_last_not_of('0') + 1;
+    if (significant >= 2) {
+        char shorter[64];
+        std::snprintf(shorter, sizeof shorter, "%.*e", int(significant) - 2, whole);
+        check(!identifies(shorter, whole), "NUM text has more significant digits than the double needs", detail);
+    }
+    // Up to 2^53 every whole number is a double, so its digits are exact.
+    if (whole <= 9007199254740992.0)
+        check(digits == exact, "NUM text of a value up to 2^53 is not exact", detail);
     check(unsigned_ == grouped(digits, lc), "NUM text is not grouped as the locale groups", text);
 
     if (value != std::trunc(value))
         return;
     // A whole value: the sign is shown exactly for values below zero, and
-    // QLocale writes every value that fits in 64 bits the same way.
-    check(negative == (value < 0), "NUM text has the wrong sign", text + QStringLiteral(" value ") + number(value));
-    if (std::fabs(value) < 9.2e18) {
+    // QLocale writes every value up to 2^53 the same way.
+    check(negative == (value < 0), "NUM text has the wrong sign", detail);
+    if (std::fabs(value) <= 9007199254740992.0) {
         check(text == lc.locale.toString(qlonglong(value)), "NUM text differs from QLocale's",
               text + QStringLiteral(" QLocale: ") + lc.locale.toString(qlonglong(value)));
     }
@@ -228,7 +260,7 @@ void checkTextToNumber(const QString &text, double value, const LocaleCase &lc)
         negative = text.at(at) == u'-';
         ++at;
     }
-    const QString rest = removed(text.mid(at), lc.separator).remove(u'.');
+    const QString rest = removed(text.mid(at), lc.readAs).remove(u'.');
     std::string digits;
     for (const QChar c : rest) {
         if (!isAsciiDigit(c))
@@ -252,7 +284,7 @@ void checkNumTextOfText(const QString &text, const ModFibo::TextForms &forms, co
 {
     const std::optional<QString> result = forms.numText(QStringView(text));
 
-    const QString inner = removed(QStringView(text).trimmed().toString(), lc.separator);
+    const QString inner = removed(QStringView(text).trimmed().toString(), lc.readAs);
     std::optional<std::string> digits = std::string();
     for (const QChar c : inner) {
         if (!isAsciiDigit(c)) {
@@ -270,7 +302,7 @@ void checkNumTextOfText(const QString &text, const ModFibo::TextForms &forms, co
     }
     check(result.has_value(), "NUM text of a text of digits is empty");
     const std::string significant = withoutLeadingZeros(*digits);
-    check(removed(*result, lc.separator) == QString::fromStdString(significant),
+    check(removed(*result, {lc.separator}) == QString::fromStdString(significant),
           "NUM text of a text of digits does not keep exactly its digits less leading zeros", *result);
     check(*result == grouped(significant, lc), "NUM text of a text is not grouped as the locale groups", *result);
     if (significant.size() <= 19) {
