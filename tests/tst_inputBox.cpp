@@ -119,6 +119,7 @@ void InputBoxTest::sendKey(QEvent::Type type, Qt::Key key, const QString &text, 
 //   select:FROM,LEN  select with the mouse (no key event)
 //   clip:TEXT        put TEXT on the clipboard
 //   menu-paste       Paste from the box's context menu
+//   menu-undo        Undo from the box's context menu
 //   commit:TEXT      an input method commits TEXT
 //   count            press Count (message boxes are answered and kept)
 void InputBoxTest::run(const QString &step)
@@ -144,13 +145,16 @@ void InputBoxTest::run(const QString &step)
         txtInput->setSelection(argument.section(u',', 0, 0).toInt(), argument.section(u',', 1, 1).toInt());
     } else if (verb == u"clip") {
         QApplication::clipboard()->setText(argument);
-    } else if (verb == u"menu-paste") {
+    } else if (verb.startsWith(u"menu-")) {
+        const QString name = verb.mid(5);
         std::unique_ptr<QMenu> menu(txtInput->createStandardContextMenu());
         const auto actions = menu->actions();
-        const auto paste = std::find_if(actions.begin(), actions.end(),
-                                        [](QAction *a) { return a->text().remove(u'&').startsWith(u"Paste"); });
-        QVERIFY(paste != actions.end());
-        (*paste)->trigger();
+        const auto action = std::find_if(actions.begin(), actions.end(), [&name](QAction *a) {
+            return a->text().remove(u'&').startsWith(name, Qt::CaseInsensitive);
+        });
+        QVERIFY(action != actions.end());
+        QVERIFY((*action)->isEnabled());
+        (*action)->trigger();
     } else if (verb == u"commit") {
         QInputMethodEvent event;
         event.setCommitString(argument);
@@ -167,7 +171,7 @@ void InputBoxTest::editing_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("caret"); // -1: at the end, nothing selected
+    QTest::addColumn<int>("caret"); // -1: at the end, nothing selected; -2: at the end, all selected
     QTest::addColumn<int>("rows");  // after the steps; -1: Count not pressed
 
     const auto row = [](const char *name, QStringList steps, const char *text, int caret = -1, int rows = 0) {
@@ -191,6 +195,10 @@ void InputBoxTest::editing_data()
     row("Ctrl+V empties, pastes nothing", {"type:1234", "key:Ctrl+V"}, "");
     row("Ctrl+A empties", {"type:1234", "key:Ctrl+A", "type:5"}, "5");
     row("Ctrl+Z empties, undoes nothing", {"type:12", "key:Ctrl+Z"}, "");
+    // Undo restores the text and, as after any deleted selection, selects it.
+    row("Undo brings back what a letter emptied", {"type:12345678901234567890", "type:a", "menu-undo"},
+        "12{s}345{s}678{s}901{s}234{s}567{s}890", -2);
+    row("Undo brings back what Ctrl+Z emptied", {"type:1234", "key:Ctrl+Z", "menu-undo"}, "1{s}234", -2);
     row("Alt+letter types nothing", {"type:1234", "key:Alt+X"}, "1{s}234");
     row("typing over a selection", {"type:1234", "select:2,3", "type:9"}, "1{s}9", 3);
     row("Count reads what the box shows", {"type:1234", "select:2,3", "type:9", "count"}, "1{s}9", 3, 20);
@@ -230,7 +238,7 @@ void InputBoxTest::editing()
     QCOMPARE(txtInput->text(), expected);
     QCOMPARE(txtInput->cursorPosition(), caret < 0 ? int(expected.size()) : caret);
     if (caret < 0)
-        QVERIFY(!txtInput->hasSelectedText());
+        QCOMPARE(txtInput->selectedText(), caret == -2 ? expected : QString());
     QCOMPARE(child<QTreeWidget>(*window, "Lv")->topLevelItemCount(), rows);
     // Only a Count of a text that reads as 0 gives a message box.
     QCOMPARE(boxes.size(), std::size_t(rows == 0 && steps.contains(QStringLiteral("count")) ? 1 : 0));

@@ -22,7 +22,11 @@ QString LineEditBox::text() const
 template <>
 void LineEditBox::setText(const QString &text)
 {
-    editor_.setText(text);
+    // Replaced as an edit of the user's, not with QLineEdit::setText, which
+    // would clear the undo history: the box's Undo brings back the text that
+    // a stray key emptied.
+    editor_.selectAll();
+    editor_.insert(text);
 }
 
 template <>
