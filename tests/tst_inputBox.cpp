@@ -83,6 +83,21 @@ void InputBoxTest::typedCharacterCode_data()
     QTest::newRow("Ctrl+[") << int(Qt::Key_BracketLeft) << ctrl << "" << std::optional<int>(27);
     QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << ctrl << "" << std::optional<int>(127);
     QTest::newRow("Ctrl+digit") << int(Qt::Key_1) << ctrl << "1" << none;
+    // With more than Ctrl held, the line editor inserts the text (AltGr
+    // emulation): the character is typed.
+    const int ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
+    QTest::newRow("Ctrl+Alt+minus") << int(Qt::Key_Minus) << ctrlAlt << "-" << std::optional<int>(45);
+    QTest::newRow("Ctrl+Alt+comma") << int(Qt::Key_Comma) << ctrlAlt << "," << std::optional<int>(44);
+    QTest::newRow("Ctrl+Alt+period") << int(Qt::Key_Period) << ctrlAlt << "." << std::optional<int>(46);
+    QTest::newRow("Ctrl+Alt+space") << int(Qt::Key_Space) << ctrlAlt << " " << std::optional<int>(32);
+    QTest::newRow("Ctrl+Alt+digit") << int(Qt::Key_5) << ctrlAlt << "5" << std::optional<int>(53);
+    QTest::newRow("Ctrl+Alt+digit, control text (X11)") << int(Qt::Key_5) << ctrlAlt << "" << none;
+    QTest::newRow("Ctrl+keypad minus") << int(Qt::Key_Minus) << int(ctrl | Qt::KeypadModifier) << "-"
+                                       << std::optional<int>(45);
+    QTest::newRow("Ctrl+Meta+minus") << int(Qt::Key_Minus) << int(ctrl | Qt::MetaModifier) << "-"
+                                     << std::optional<int>(45);
+    QTest::newRow("Ctrl+Shift+ZWNJ") << int(Qt::Key_2) << int(ctrl | Qt::ShiftModifier) << "‌"
+                                     << std::optional<int>(0x200c);
     QTest::newRow("Ctrl+Insert") << int(Qt::Key_Insert) << ctrl << "" << none;
     QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << "" << none;
     QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << "\x7f" << none;
@@ -200,6 +215,12 @@ void InputBoxTest::editing_data()
         "12{s}345{s}678{s}901{s}234{s}567{s}890", -2);
     row("Undo brings back what Ctrl+Z emptied", {"type:1234", "key:Ctrl+Z", "menu-undo"}, "1{s}234", -2);
     row("Alt+letter types nothing", {"type:1234", "key:Alt+X"}, "1{s}234");
+    row("Ctrl+Alt+minus empties", {"type:1234", "key:Ctrl+Alt+-"}, "");
+    row("Ctrl+Alt+comma empties", {"type:1234", "key:Ctrl+Alt+,"}, "");
+    row("Ctrl+Alt+period empties", {"type:1234", "key:Ctrl+Alt+."}, "");
+    row("Ctrl+Alt+Space empties", {"type:1234", "key:Ctrl+Alt+Space"}, "");
+    row("Ctrl+keypad minus empties", {"type:1234", "key:Ctrl+Num+-"}, "");
+    row("Ctrl+Alt+digit types the digit", {"type:1234", "key:Ctrl+Alt+5"}, "12{s}345");
     row("typing over a selection", {"type:1234", "select:2,3", "type:9"}, "1{s}9", 3);
     row("Count reads what the box shows", {"type:1234", "select:2,3", "type:9", "count"}, "1{s}9", 3, 20);
     row("comma or point locale reads n", {"type:1234", "count"}, "1{s}234", -1, 1235);

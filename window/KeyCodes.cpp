@@ -45,8 +45,12 @@ std::optional<int> typedCharacterCode(const QKeyEvent &event)
         case Qt::Key_BracketRight:
             return 29;
         default:
-            return std::nullopt;
+            break;
         }
+        // Any other Ctrl key press that the line editor would insert is typed
+        // like a plain one: the filter must see it.
+        if (!lineEditInsertsText(event))
+            return std::nullopt;
     }
     const QString text = event.text();
     if (text.size() == 1)
@@ -56,7 +60,25 @@ std::optional<int> typedCharacterCode(const QKeyEvent &event)
     return std::nullopt;
 }
 
+bool lineEditInsertsText(const QKeyEvent &event)
+{
+    // Qt 6's rule for text input (QInputControl::isAcceptableInput): a
+    // formatting character always; otherwise printable text, unless Ctrl or
+    // Ctrl+Shift alone is held.
+    const QString text = event.text();
+    if (text.isEmpty())
+        return false;
+    const QChar c = text.front();
+    if (c.category() == QChar::Other_Format)
+        return true;
+    const auto modifiers = event.modifiers();
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return false;
+    return c.isPrint() || c.category() == QChar::Other_PrivateUse
+           || (c.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
+}
+
 bool typesNothingButHasText(const QKeyEvent &event)
 {
-    return heldWithoutCtrl(event) && !event.text().isEmpty() && event.text().at(0).isPrint();
+    return heldWithoutCtrl(event) && lineEditInsertsText(event);
 }

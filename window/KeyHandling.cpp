@@ -86,7 +86,7 @@ bool frmFibo::txtInputKeyPressed(const QKeyEvent &event)
         return KeyAscii == 0;
     }
     // A compose sequence can deliver several characters in one key press.
-    if (event.text().size() > 1)
+    if (event.text().size() > 1 && lineEditInsertsText(event))
         return typeCharacters(event.text());
     return false;
 }
