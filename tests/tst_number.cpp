@@ -193,6 +193,8 @@ void NumberTest::numTextOfDouble_data()
     // F(100) as repeated addition gives it: 354,224,848,179,261,997,056 exactly.
     QTest::newRow("F(100)") << "en_US" << 354224848179261997056.0 << "354,224,848,179,262,000,000";
     QTest::newRow("2^64") << "en_US" << 18446744073709551616.0 << "18,446,744,073,709,552,000";
+    // 99,999,999,999,999,991,433,150,857,216 is read back from 1e29.
+    QTest::newRow("shortest digits carry") << "en_US" << 1e29 << "100,000,000,000,000,000,000,000,000,000";
     QTest::newRow("fraction rounds") << "en_US" << 1234.75 << "1,235";
 }
 

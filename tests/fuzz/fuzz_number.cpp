@@ -223,7 +223,11 @@ void checkNumText(double value, const ModFibo::TextForms &forms, const LocaleCas
         unsigned_.remove(0, lc.locale.negativeSign().size());
     const std::string digits = removed(unsigned_, {lc.separator}).toStdString();
     const QString detail = text + QStringLiteral(" value ") + number(value);
-    check(digits.size() == std::strlen(exact) && std::all_of(digits.begin(), digits.end(), isAsciiDigitChar),
+    // As many digits as the whole value, or one more where its shortest
+    // digits round up to a power of ten (9.9999999999999991e28 is 1e29).
+    const bool powerOfTenAbove = digits == "1" + std::string(std::strlen(exact), '0');
+    check((digits.size() == std::strlen(exact) || powerOfTenAbove)
+              && std::all_of(digits.begin(), digits.end(), isAsciiDigitChar),
           "NUM text does not have the whole value's number of digits", detail);
     check(identifies(digits, whole), "NUM text does not read back as the whole value", detail);
     const std::size_t significant = digits.find_last_not_of('0') + 1;

@@ -149,7 +149,7 @@ const Key keys[] = {
 
 const Qt::KeyboardModifiers modifierSets[] = {
     Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier,
-    Qt::ControlModifier | Qt::ShiftModifier, Qt::KeypadModifier,
+    Qt::ControlModifier | Qt::ShiftModifier, Qt::KeypadModifier, Qt::ControlModifier | Qt::AltModifier,
 };
 
 // The key press or release as the platform would deliver it: Shift makes
