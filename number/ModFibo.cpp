@@ -59,17 +59,12 @@ double TextToNumber(QString text, const QLocale &locale)
         return 0.0;
     text.remove(u'.');
     const Grouping grouping = Grouping::of(locale);
-    QString kept;
-    kept.reserve(text.size());
-    for (qsizetype at = 0; at < text.size();) {
-        if (const qsizetype skip = grouping.separatorAt(text, at)) {
-            at += skip;
-        } else {
-            kept.append(text.at(at));
-            ++at;
-        }
+    if (grouping.groups()) {
+        text.remove(grouping.separator);
+        if (!grouping.lookAlikes.isEmpty())
+            text.removeIf([&grouping](QChar c) { return grouping.lookAlikes.contains(c); });
     }
-    return readLeadingNumber(kept);
+    return readLeadingNumber(text);
 }
 
 } // namespace ModFibo
