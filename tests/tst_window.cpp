@@ -1,5 +1,5 @@
 // The real window, offscreen, in the de_DE locale: start-up state, the three
-// commands, focus, and the message boxes.
+// commands, focus, the message boxes, and its colours under a dark theme.
 #include "WindowDriver.h"
 #include "frmFibo.h"
 
@@ -8,8 +8,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRgb>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <cmath>
+#include <functional>
+#include <map>
 
 Q_DECLARE_METATYPE(QMessageBox::Icon)
 
@@ -30,6 +35,8 @@ private slots:
     void resultBoxesAreReadOnly();
     void enterAndEscapePressNoButton_data();
     void enterAndEscapePressNoButton();
+    void boxesReadableUnderDarkTheme_data();
+    void boxesReadableUnderDarkTheme();
 
 private:
     void type(const QString &n);
@@ -258,6 +265,126 @@ void WindowTest::enterAndEscapePressNoButton()
     QCOMPARE(boxes.size(), std::size_t(0));
     QCOMPARE(Lv->topLevelItemCount(), 0);
     QVERIFY(window->isVisible());
+}
+
+namespace {
+
+// Relative luminance and contrast ratio as WCAG defines them.
+double luminance(QRgb rgb)
+{
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The pixels where `drawn` differs from `before`.
+std::vector<QPoint> changedPixels(const QImage &drawn, const QImage &before)
+{
+    std::vector<QPoint> changed;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (drawn.pixel(x, y) != before.pixel(x, y))
+                changed.emplace_back(x, y);
+        }
+    }
+    return changed;
+}
+
+// The strongest contrast between a colour drawn and `against`: 1 when nothing was drawn.
+double strongestContrast(const QImage &drawn, const std::vector<QPoint> &where, const std::function<QRgb(QPoint)> &against)
+{
+    double best = 1;
+    for (const QPoint &point : where)
+        best = std::max(best, contrast(drawn.pixel(point), against(point)));
+    return best;
+}
+
+QRgb commonest(const QImage &image, const std::vector<QPoint> &where)
+{
+    std::map<QRgb, int> counts;
+    for (const QPoint &point : where)
+        ++counts[image.pixel(point)];
+    return std::max_element(counts.cbegin(), counts.cend(), [](auto a, auto b) { return a.second < b.second; })->first;
+}
+
+// KDE's Breeze Dark: light text, and a light-blue selection with light text.
+QPalette breezeDark()
+{
+    QPalette dark;
+    for (auto role : {QPalette::Window, QPalette::Button})
+        dark.setColor(role, QColor(49, 54, 59));
+    dark.setColor(QPalette::Base, QColor(35, 38, 41));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
+        dark.setColor(role, QColor(252, 252, 252));
+    dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
+    return dark;
+}
+
+QImage grabbed(QWidget &widget)
+{
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+void WindowTest::boxesReadableUnderDarkTheme_data()
+{
+    QTest::addColumn<QString>("box");
+    for (const char *box : {"Label1", "txtInput", "txtOut", "txtOut2"})
+        QTest::newRow(box) << box;
+}
+
+// Measured on the rendered boxes: text at least 4.5:1 against the box, the
+// selection at least 3:1 against the box and its text 4.5:1 against it.
+void WindowTest::boxesReadableUnderDarkTheme()
+{
+    QFETCH(QString, box);
+
+    const QPalette theme = QApplication::palette();
+    QApplication::setPalette(breezeDark());
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(theme); });
+    frmFibo dark;
+    dark.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dark));
+    child<QLineEdit>(dark, "txtInput")->setText(QStringLiteral("1.476"));
+    child<QPushButton>(dark, "cmdCount")->click();
+
+    // The focus elsewhere: the caret would count as text.
+    child<QWidget>(dark, "Lv")->setFocus();
+    auto *widget = child<QWidget>(dark, qPrintable(box));
+    const QByteArray property = widget->inherits("QPlainTextEdit") ? "plainText" : "text";
+    const QVariant text = widget->property(property);
+    const QImage withText = grabbed(*widget);
+    widget->setProperty(property, QString());
+    const QImage empty = grabbed(*widget);
+    widget->setProperty(property, text);
+    const auto textPixels = changedPixels(withText, empty);
+    const double textContrast = strongestContrast(withText, textPixels, [&](QPoint p) { return empty.pixel(p); });
+    QVERIFY2(textContrast >= 4.5, qPrintable(QStringLiteral("text %1:1").arg(textContrast)));
+
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        edit->selectAll();
+    else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget))
+        edit->selectAll();
+    else
+        return;
+    const QImage selected = grabbed(*widget);
+    const auto selectedPixels = changedPixels(selected, withText);
+    QVERIFY(!selectedPixels.empty());
+    const QRgb highlight = commonest(selected, selectedPixels);
+    const double selectionContrast = contrast(highlight, commonest(empty, selectedPixels));
+    QVERIFY2(selectionContrast >= 3, qPrintable(QStringLiteral("selection %1:1").arg(selectionContrast)));
+    const double selectedTextContrast = strongestContrast(selected, selectedPixels, [&](QPoint) { return highlight; });
+    QVERIFY2(selectedTextContrast >= 4.5, qPrintable(QStringLiteral("selected text %1:1").arg(selectedTextContrast)));
 }
 
 QTEST_MAIN(WindowTest)
