@@ -1,6 +1,7 @@
 #include "frmFibo.h"
 
 #include "FormLook.h"
+#include "FramePlacement.h"
 #include "UntrappedErrors.h"
 #include "WindowAccessibility.h"
 #include "WindowControls.h"
@@ -24,8 +25,7 @@ frmFibo::frmFibo(QWidget *parent)
     connect(ui->cmdClear, &QPushButton::clicked, this, [this] { handle([this] { cmdClear_Click(); }); });
     connect(ui->cmdClose, &QPushButton::clicked, this, [this] { handle([this] { cmdClose_Click(); }); });
 
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreFrame();
     handle([this] { Form_Load(); });
 }
 
@@ -43,6 +43,25 @@ void frmFibo::showEvent(QShowEvent *event)
     // the input box would not get the focus.
     if (!event->spontaneous())
         activateWindow();
+}
+
+void frmFibo::centreFrame()
+{
+    // Before the window manager has framed the window, its frame is the
+    // window itself.
+    if (const QScreen *screen = this->screen())
+        move(centredFramePosition(screen->availableGeometry(), frameGeometry().size()));
+}
+
+void frmFibo::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // The window manager tells the size of its frame only once it has framed
+    // the window: centre that frame, once; later moves are the user's.
+    if (!frameCentred && frameGeometry() != geometry()) {
+        frameCentred = true;
+        centreFrame();
+    }
 }
 
 void frmFibo::changeEvent(QEvent *event)
