@@ -1,5 +1,6 @@
 #include "frmFibo.h"
 
+#include "AnnouncedFrame.h"
 #include "FormLook.h"
 #include "FramePlacement.h"
 #include "UntrappedErrors.h"
@@ -25,7 +26,7 @@ frmFibo::frmFibo(QWidget *parent)
     connect(ui->cmdClear, &QPushButton::clicked, this, [this] { handle([this] { cmdClear_Click(); }); });
     connect(ui->cmdClose, &QPushButton::clicked, this, [this] { handle([this] { cmdClose_Click(); }); });
 
-    centreFrame();
+    centreFrame({}); // no frame yet
     handle([this] { Form_Load(); });
 }
 
@@ -39,28 +40,47 @@ void frmFibo::handle(const std::function<void()> &handler)
 void frmFibo::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // Still unmapped: placed now, the frame appears centred at once.
+    if (!event->spontaneous() && !frameCentred) {
+        const QMargins frame = announcedFrameMargins(*this);
+        if (!frame.isNull())
+            centreFrame(frame);
+    }
     // Without a window manager nothing else would activate the window, and
     // the input box would not get the focus.
     if (!event->spontaneous())
         activateWindow();
 }
 
-void frmFibo::centreFrame()
+void frmFibo::centreFrame(const QMargins &frame)
 {
-    // Before the window manager has framed the window, its frame is the
-    // window itself.
-    if (const QScreen *screen = this->screen())
-        move(centredFramePosition(screen->availableGeometry(), frameGeometry().size()));
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QPoint corner = centredFramePosition(screen->availableGeometry(), size().grownBy(frame));
+    if (frame.isNull()) {
+        // The frame's corner: an X11 window manager keeps it there and puts
+        // the client area below and right of it, a move that moveEvent sees.
+        move(corner);
+    } else {
+        // The client area, with the frame known: nothing is left for Qt or
+        // the window manager to work out.
+        setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
+    }
 }
 
 void frmFibo::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
-    // The window manager tells the size of its frame only once it has framed
-    // the window: centre that frame, once; later moves are the user's.
-    if (!frameCentred && frameGeometry() != geometry()) {
+    // Where the window manager did not announce its frame, it shows it only
+    // once it has framed the window: centre that frame then, once; later
+    // moves are the user's.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    if (!frameCentred && outer != inner) {
         frameCentred = true;
-        centreFrame();
+        centreFrame(QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                             outer.bottom() - inner.bottom()));
     }
 }
 

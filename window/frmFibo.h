@@ -43,7 +43,7 @@ private:
     bool typeCharacters(const QString &text);
 
     // Centred on the available screen area, title bar included.
-    void centreFrame();
+    void centreFrame(const QMargins &frame);
 
     // Runs a handler; an error it does not trap is reported, never thrown on.
     void handle(const std::function<void()> &handler);

@@ -1,0 +1,79 @@
+#include "AnnouncedFrame.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace {
+
+template <typename Reply>
+using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
+
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    const Owned<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr), &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// The 32-bit values of a property of `window`; empty when it is not set.
+std::vector<uint32_t> cardinals(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t property, xcb_atom_t type)
+{
+    const Owned<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(connection, xcb_get_property(connection, 0, window, property, type, 0, 1024), nullptr), &std::free);
+    if (!reply || reply->format != 32)
+        return {};
+    const auto *values = static_cast<const uint32_t *>(xcb_get_property_value(reply.get()));
+    return {values, values + xcb_get_property_value_length(reply.get()) / 4};
+}
+
+} // namespace
+
+QMargins announcedFrameMargins(QWidget &window)
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return {};
+    xcb_connection_t *connection = x11->connection();
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const Owned<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(connection, xcb_query_tree(connection, id), nullptr), &std::free);
+    if (!tree)
+        return {};
+    const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
+    const auto supported = cardinals(connection, tree->root, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
+    if (std::find(supported.cbegin(), supported.cend(), request) == supported.cend())
+        return {};
+
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = id;
+    message.type = request;
+    xcb_send_event(connection, 0, tree->root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char *>(&message));
+    xcb_flush(connection);
+
+    // The manager answers within a few milliseconds; a tenth of a second
+    // bounds the wait for one that announces the request but never answers.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
+    do {
+        const auto values = cardinals(connection, id, extents, XCB_ATOM_CARDINAL);
+        if (values.size() == 4) {
+            // left, right, top, bottom, in device pixels
+            const qreal ratio = window.devicePixelRatioF();
+            return QMargins(qRound(values[0] / ratio), qRound(values[2] / ratio), qRound(values[1] / ratio), qRound(values[3] / ratio));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    } while (std::chrono::steady_clock::now() < deadline);
+    return {};
+}
