@@ -43,8 +43,10 @@ void frmFibo::showEvent(QShowEvent *event)
     // Still unmapped: placed now, the frame appears centred at once.
     if (!event->spontaneous() && !frameCentred) {
         const QMargins frame = announcedFrameMargins(*this);
-        if (!frame.isNull())
+        if (!frame.isNull()) {
+            frameCentred = true;
             centreFrame(frame);
+        }
     }
     // Without a window manager nothing else would activate the window, and
     // the input box would not get the focus.
