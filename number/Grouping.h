@@ -11,6 +11,12 @@ namespace ModFibo {
 // How a locale groups the digits of a whole number: the separator, the size of
 // the rightmost group, the size of every group further left (en_IN: 3, then 2),
 // and the fewest digits that are grouped at all.
+//
+// The program groups digits itself rather than through QLocale::toString:
+// Qt 6.4 ignores a locale's minimum grouping digits (es_ES writes 1346269 as
+// 1346.269), writes native digits in some locales (ar_EG, which the reading of
+// n would not take back), and formats at most 64-bit integers, while a typed
+// number may have more digits than any integer type or double holds.
 struct Grouping {
     QString separator; // empty: the locale does not group
     // Characters that a pasted or typed number may have in place of the

@@ -200,6 +200,7 @@ void InputBoxTest::editing_data()
     row("fourth digit regroups", {"type:1234"}, "1{s}234");
     row("fifth digit", {"type:12345"}, "12{s}345");
     row("twenty digits keep every digit", {"type:12345678901234567890"}, "12{s}345{s}678{s}901{s}234{s}567{s}890");
+    row("a held key types ungrouped until released", {"type:1234", "hold:5678"}, "1{s}2345678");
     row("held key", {"type:1234", "hold:5678", "release:8"}, "12{s}345{s}678");
     row("Backspace at the end of 1.234", {"type:1234", "key:Backspace"}, "123");
     row("Backspace at the end of 12.345", {"type:12345", "key:Backspace"}, "1{s}234");
