@@ -1,4 +1,5 @@
 #include "AppInfo.h"
+#include "ApplicationSetup.h"
 #include "frmFibo.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@ QPixmap pngResource(const QString &path)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf16(ApplicationTitle));
+    QApplication::setApplicationName(QLatin1String(ApplicationName));
     QApplication::setApplicationVersion(QLatin1String(ApplicationVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.corvane"));
 
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
     icon.addPixmap(pngResource(QStringLiteral(":/icons/corvane-32.png")));
     QApplication::setWindowIcon(icon);
 
+    setUpApplication();
     frmFibo window;
     window.show();
     return app.exec();

@@ -1,5 +1,6 @@
 // Count for the largest n on the real window: from the click until all rows
 // are in the list and the window has repainted.
+#include "ApplicationSetup.h"
 #include "frmFibo.h"
 
 #include <QApplication>
@@ -46,6 +47,7 @@ BENCHMARK(CountOnWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    setUpApplication();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

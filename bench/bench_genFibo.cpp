@@ -5,7 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <limits>
 
 namespace {
 
@@ -14,9 +13,6 @@ public:
     explicit NullTextBox(QString text = {}) : text_(std::move(text)) {}
     QString text() const override { return text_; }
     void setText(const QString &text) override { benchmark::DoNotOptimize(text.size()); }
-    void setSelStart(int) override {}
-    void setFocus() override {}
-    int maxLength() const override { return std::numeric_limits<int>::max(); }
 
 private:
     QString text_;

@@ -5,6 +5,7 @@
 //
 //   ./build/bench/soak                  (offscreen)
 //   QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bench/soak
+#include "ApplicationSetup.h"
 #include "frmFibo.h"
 
 #include <QApplication>
@@ -59,6 +60,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    setUpApplication();
     frmFibo window;
     window.show();
     while (!(window.windowHandle() && window.windowHandle()->isExposed()))

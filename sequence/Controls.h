@@ -15,11 +15,6 @@ public:
     virtual QString text() const = 0;
     // Raises no key event.
     virtual void setText(const QString &text) = 0;
-    // Moves the caret to `position` (characters from the start) and drops the selection.
-    virtual void setSelStart(int position) = 0;
-    virtual void setFocus() = 0;
-    // The most characters the box can hold.
-    virtual int maxLength() const = 0;
 };
 
 // A row of the list, addressed by its position counted from 1.
@@ -51,7 +46,7 @@ class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     // Application-modal; returns when the user closes it. Without a title the
-    // box shows ApplicationTitle.
+    // box shows the application's name.
     virtual void msgBox(const QString &text, MsgBoxStyle style, const std::optional<QString> &title) = 0;
 };
 

@@ -1,7 +1,8 @@
 #include "FakeControls.h"
 
-#include "AppInfo.h"
 #include "RuntimeError.h"
+
+#include <QCoreApplication>
 
 void FakeLog::failOn(const QString &operation, int occurrence)
 {
@@ -26,17 +27,6 @@ void FakeTextBox::setText(const QString &text)
 {
     log_.record(name_ + QStringLiteral(".setText"), text);
     value = text;
-}
-
-void FakeTextBox::setSelStart(int position)
-{
-    log_.record(name_ + QStringLiteral(".setSelStart"), QString::number(position));
-    selStart = position;
-}
-
-void FakeTextBox::setFocus()
-{
-    log_.record(name_ + QStringLiteral(".setFocus"));
 }
 
 void FakeList::clear()
@@ -87,5 +77,5 @@ void FakeList::setSelected(ListRow row, bool selected)
 void FakeMessages::msgBox(const QString &text, MsgBoxStyle style, const std::optional<QString> &title)
 {
     log_.record(QStringLiteral("msgBox"), text);
-    shown.push_back({text, style, title.value_or(QString::fromUtf16(ApplicationTitle))});
+    shown.push_back({text, style, title.value_or(QCoreApplication::applicationName())});
 }

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <limits>
 #include <vector>
 
 // Test doubles of the controls. Every call is written to a shared log as
@@ -31,12 +30,8 @@ public:
 
     QString text() const override;
     void setText(const QString &text) override;
-    void setSelStart(int position) override;
-    void setFocus() override;
-    int maxLength() const override { return std::numeric_limits<int>::max(); }
 
     QString value;
-    int selStart = -1;
 
 private:
     FakeLog &log_;

@@ -3,6 +3,7 @@
 // edges of each box, and edits that only the input box takes, by its key
 // rules (de_DE: "." groups digits).
 #include "WindowDriver.h"
+#include "ApplicationSetup.h"
 #include "frmFibo.h"
 
 #include <QAccessible>
@@ -17,6 +18,7 @@ Q_DECLARE_METATYPE(QAccessible::TextBoundaryType)
 class AccessibleTextTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void boundaries_data();
@@ -35,6 +37,11 @@ private:
 
     std::unique_ptr<frmFibo> window;
 };
+
+void AccessibleTextTest::initTestCase()
+{
+    setUpApplication();
+}
 
 void AccessibleTextTest::init()
 {

@@ -1,5 +1,6 @@
 // Table generation against fake controls: outcomes, the order of the
 // operations, and a failure of any one of them.
+#include "AppInfo.h"
 #include "FakeControls.h"
 #include "GenFibo.h"
 #include "RuntimeError.h"
@@ -33,6 +34,7 @@ Q_DECLARE_METATYPE(Outcome)
 class GenFiboTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void outcomes_data();
     void outcomes();
     void operationsInOrder();
@@ -42,6 +44,12 @@ private slots:
     void repeatedCallsReplaceTheTable_data();
     void repeatedCallsReplaceTheTable();
 };
+
+void GenFiboTest::initTestCase()
+{
+    // Message boxes without a title of their own show the application name.
+    QCoreApplication::setApplicationName(QLatin1String(ApplicationName));
+}
 
 void GenFiboTest::outcomes_data()
 {

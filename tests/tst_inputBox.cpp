@@ -3,6 +3,7 @@
 // separator; the C locale has none).
 #include "KeyCodes.h"
 #include "WindowDriver.h"
+#include "ApplicationSetup.h"
 #include "frmFibo.h"
 
 #include <QClipboard>
@@ -21,6 +22,7 @@ Q_DECLARE_METATYPE(std::optional<int>)
 class InputBoxTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void typedCharacterCode_data();
@@ -41,6 +43,11 @@ private:
     QString separator;
     std::vector<SeenMessageBox> boxes;
 };
+
+void InputBoxTest::initTestCase()
+{
+    setUpApplication();
+}
 
 void InputBoxTest::init()
 {

@@ -1,6 +1,8 @@
 // The real window, offscreen, in the de_DE locale: start-up state, the three
 // commands, focus, the message boxes, and its colours under a dark theme.
 #include "WindowDriver.h"
+#include "AppInfo.h"
+#include "ApplicationSetup.h"
 #include "frmFibo.h"
 
 #include <QClipboard>
@@ -21,6 +23,7 @@ Q_DECLARE_METATYPE(QMessageBox::Icon)
 class WindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void startsEmptyWithFocusInInput();
@@ -47,6 +50,13 @@ private:
     QPlainTextEdit *txtOut2 = nullptr;
     QTreeWidget *Lv = nullptr;
 };
+
+void WindowTest::initTestCase()
+{
+    // Message boxes without a title of their own show the application name.
+    QCoreApplication::setApplicationName(QLatin1String(ApplicationName));
+    setUpApplication();
+}
 
 void WindowTest::init()
 {

@@ -6,7 +6,3 @@ class QWidget;
 // and applied after setupUi: fractional point sizes ("pointSizeF") and the
 // column widths of a tree ("columnWidths", pixels separated by commas).
 void applyFormLook(QWidget &form);
-
-// The form asks for Arial, Tahoma and Trebuchet MS by name; maps them to the
-// free fonts with the closest metrics, so the window looks alike everywhere.
-void mapFormFonts();

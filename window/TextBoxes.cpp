@@ -2,25 +2,15 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 
 #include <algorithm>
-#include <limits>
 
-template <typename Editor>
-void EditorBox<Editor>::setFocus()
-{
-    editor_.setFocus(Qt::OtherFocusReason);
-}
-
-template <>
-QString LineEditBox::text() const
+QString InputBox::text() const
 {
     return editor_.text();
 }
 
-template <>
-void LineEditBox::setText(const QString &text)
+void InputBox::setText(const QString &text)
 {
     // Replaced as an edit of the user's, not with QLineEdit::setText, which
     // would clear the undo history: the box's Undo brings back the text that
@@ -29,45 +19,28 @@ void LineEditBox::setText(const QString &text)
     editor_.insert(text);
 }
 
-template <>
-void LineEditBox::setSelStart(int position)
+void InputBox::setSelStart(int position)
 {
     editor_.deselect();
     editor_.setCursorPosition(std::clamp(position, 0, int(editor_.text().size())));
 }
 
-template <>
-int LineEditBox::maxLength() const
+void InputBox::setFocus()
+{
+    editor_.setFocus(Qt::OtherFocusReason);
+}
+
+int InputBox::maxLength() const
 {
     return editor_.maxLength();
 }
 
-template <>
-QString PlainTextBox::text() const
+QString ResultBox::text() const
 {
     return editor_.toPlainText();
 }
 
-template <>
-void PlainTextBox::setText(const QString &text)
+void ResultBox::setText(const QString &text)
 {
     editor_.setPlainText(text);
 }
-
-template <>
-void PlainTextBox::setSelStart(int position)
-{
-    QTextCursor cursor = editor_.textCursor();
-    cursor.movePosition(QTextCursor::End);
-    cursor.setPosition(std::clamp(position, 0, cursor.position()));
-    editor_.setTextCursor(cursor);
-}
-
-template <>
-int PlainTextBox::maxLength() const
-{
-    return std::numeric_limits<int>::max();
-}
-
-template class EditorBox<QLineEdit>;
-template class EditorBox<QPlainTextEdit>;

@@ -5,33 +5,29 @@
 class QLineEdit;
 class QPlainTextEdit;
 
-// The text box operations over one of Qt's editors: QLineEdit for the input
-// box, QPlainTextEdit for the multi-line result boxes.
-template <typename Editor>
-class EditorBox : public TextBox {
+// The input box over a QLineEdit, with the operations that only the window's
+// own handlers use: the caret, the focus and the most characters it holds.
+class InputBox : public TextBox {
 public:
-    explicit EditorBox(Editor &editor) : editor_(editor) {}
+    explicit InputBox(QLineEdit &editor) : editor_(editor) {}
     QString text() const override;
     void setText(const QString &text) override;
-    void setSelStart(int position) override;
-    void setFocus() override;
-    int maxLength() const override;
+    // Moves the caret to `position` (characters from the start) and drops the selection.
+    void setSelStart(int position);
+    void setFocus();
+    int maxLength() const;
 
 private:
-    Editor &editor_;
+    QLineEdit &editor_;
 };
 
-using LineEditBox = EditorBox<QLineEdit>;
-using PlainTextBox = EditorBox<QPlainTextEdit>;
+// A read-only, multi-line result box over a QPlainTextEdit.
+class ResultBox : public TextBox {
+public:
+    explicit ResultBox(QPlainTextEdit &editor) : editor_(editor) {}
+    QString text() const override;
+    void setText(const QString &text) override;
 
-// What differs between the two editors is defined in TextBoxes.cpp.
-template <> QString LineEditBox::text() const;
-template <> void LineEditBox::setText(const QString &text);
-template <> void LineEditBox::setSelStart(int position);
-template <> int LineEditBox::maxLength() const;
-template <> QString PlainTextBox::text() const;
-template <> void PlainTextBox::setText(const QString &text);
-template <> void PlainTextBox::setSelStart(int position);
-template <> int PlainTextBox::maxLength() const;
-extern template class EditorBox<QLineEdit>;
-extern template class EditorBox<QPlainTextEdit>;
+private:
+    QPlainTextEdit &editor_;
+};

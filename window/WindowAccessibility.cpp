@@ -27,9 +27,5 @@ QAccessibleInterface *corvaneInterface(const QString &className, QObject *object
 
 void installAccessibleInterfaces()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(corvaneInterface);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(corvaneInterface);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// Installs, once, what assistive tools are shown instead of Qt's defaults:
+// Installs what assistive tools are shown instead of Qt's defaults:
 // the window as an application's frame (a top-level plain QWidget would be a
 // filler pane), and the text boxes through TextBoxAccessible.
 void installAccessibleInterfaces();

@@ -14,9 +14,9 @@ class QWidget;
 struct WindowControls {
     WindowControls(QWidget &window, Ui::frmFibo &ui);
 
-    LineEditBox txtInput;
-    PlainTextBox txtOut;
-    PlainTextBox txtOut2;
+    InputBox txtInput;
+    ResultBox txtOut;
+    ResultBox txtOut2;
     TreeListItems Lv;
     WindowMessageBoxes messages;
 

@@ -4,7 +4,6 @@
 #include "FormLook.h"
 #include "FramePlacement.h"
 #include "UntrappedErrors.h"
-#include "WindowAccessibility.h"
 #include "WindowControls.h"
 #include "ui_frmFibo.h"
 
@@ -15,8 +14,6 @@
 frmFibo::frmFibo(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmFibo>())
 {
-    mapFormFonts();
-    installAccessibleInterfaces();
     ui->setupUi(this);
     applyFormLook(*this);
     controls = std::make_unique<WindowControls>(*this, *ui);

@@ -13,6 +13,7 @@
 #include "ModFibo.h"
 #include "TextForms.h"
 #include "WindowDriver.h"
+#include "ApplicationSetup.h"
 #include "frmFibo.h"
 
 #include <QAction>
@@ -452,6 +453,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***argv)
     static int argc = 1;
     static char *args[] = {(*argv)[0], nullptr};
     new QApplication(argc, args);
+    setUpApplication();
     startWindow();
     return 0;
 }

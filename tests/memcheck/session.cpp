@@ -3,6 +3,7 @@
 // typing into the input box, and Clear. Exits 0 when every step gave the
 // expected result, 1 otherwise; memory errors and leaks are Valgrind's part.
 #include "WindowDriver.h"
+#include "ApplicationSetup.h"
 #include "frmFibo.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ struct Session {
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    setUpApplication();
     // "1.476" below is 1476 only where the digit-group separator is a point.
     if (QLocale::system().name() != QLatin1String("de_DE")) {
         std::fprintf(stderr, "run with LC_ALL=de_DE.UTF-8 (the system locale is %s)\n",
