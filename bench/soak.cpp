@@ -12,7 +12,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWindow>
 
 #include <algorithm>
@@ -68,7 +68,7 @@ int main(int argc, char **argv)
     auto *input = child<QLineEdit>(window, "txtInput");
     auto *count = child<QPushButton>(window, "cmdCount");
     auto *clear = child<QPushButton>(window, "cmdClear");
-    auto *list = child<QTreeWidget>(window, "Lv");
+    auto *list = child<QTreeView>(window, "Lv");
 
     std::printf("platform %s, %d cycles of Count for 1476 and Clear\n", qPrintable(app.platformName()), cycles);
     std::vector<double> cycleMs;
@@ -83,15 +83,15 @@ int main(int argc, char **argv)
         count->click();
         QCoreApplication::processEvents();
         window.repaint();
-        const int rowsAfterCount = list->topLevelItemCount();
+        const int rowsAfterCount = list->model()->rowCount();
         clear->click();
         QCoreApplication::processEvents();
         cycleMs.push_back(double(timer.nsecsElapsed()) / 1e6);
 
-        if (rowsAfterCount != 1477 || list->topLevelItemCount() != 0 || !input->text().isEmpty()) {
+        if (rowsAfterCount != 1477 || list->model()->rowCount() != 0 || !input->text().isEmpty()) {
             if (++wrong <= 5)
                 std::fprintf(stderr, "cycle %d: %d rows after Count, %d after Clear\n", cycle, rowsAfterCount,
-                             list->topLevelItemCount());
+                             list->model()->rowCount());
         }
         if (std::find(std::begin(reportedCycles), std::end(reportedCycles), cycle) != std::end(reportedCycles)) {
             lastKiB = residentKiB();

@@ -1,5 +1,6 @@
 // The real window, offscreen, in the de_DE locale: start-up state, the three
-// commands, focus, the message boxes, and its colours under a dark theme.
+// commands, focus, the message boxes, its colours under a dark theme, and
+// getting rows out of the list.
 #include "WindowDriver.h"
 #include "AppInfo.h"
 #include "ApplicationSetup.h"
@@ -11,7 +12,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRgb>
-#include <QTreeWidget>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QTreeView>
 #include <QtTest>
 
 #include <cmath>
@@ -40,15 +43,25 @@ private slots:
     void enterAndEscapePressNoButton();
     void boxesReadableUnderDarkTheme_data();
     void boxesReadableUnderDarkTheme();
+    void copyRows_data();
+    void copyRows();
+    void copyAllOfTheLargestTable();
+    void cellsCutShortShowTheirText_data();
+    void cellsCutShortShowTheirText();
+    void emptiedListScrollsBackToTopLeft_data();
+    void emptiedListScrollsBackToTopLeft();
 
 private:
     void type(const QString &n);
+    void countFor(const QString &n);
+    int rows() const { return Lv->model()->rowCount(); }
+    QString cell(int row, int column) const { return Lv->model()->index(row, column).data().toString(); }
 
     std::unique_ptr<frmFibo> window;
     QLineEdit *txtInput = nullptr;
     QPlainTextEdit *txtOut = nullptr;
     QPlainTextEdit *txtOut2 = nullptr;
-    QTreeWidget *Lv = nullptr;
+    QTreeView *Lv = nullptr;
 };
 
 void WindowTest::initTestCase()
@@ -65,7 +78,7 @@ void WindowTest::init()
     txtInput = child<QLineEdit>(*window, "txtInput");
     txtOut = child<QPlainTextEdit>(*window, "txtOut");
     txtOut2 = child<QPlainTextEdit>(*window, "txtOut2");
-    Lv = child<QTreeWidget>(*window, "Lv");
+    Lv = child<QTreeView>(*window, "Lv");
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
@@ -80,6 +93,13 @@ void WindowTest::type(const QString &n)
     txtInput->setText(n);
 }
 
+void WindowTest::countFor(const QString &n)
+{
+    type(n);
+    child<QPushButton>(*window, "cmdCount")->click();
+    QCOMPARE(rows(), QLocale::system().toInt(n) + 1);
+}
+
 void WindowTest::startsEmptyWithFocusInInput()
 {
     QCOMPARE(window->windowTitle(), QStringLiteral("FIBONACCI FORMULA"));
@@ -89,12 +109,14 @@ void WindowTest::startsEmptyWithFocusInInput()
     QVERIFY(txtInput->text().isEmpty());
     QVERIFY(txtOut->toPlainText().isEmpty());
     QVERIFY(txtOut2->toPlainText().isEmpty());
-    QCOMPARE(Lv->topLevelItemCount(), 0);
-    const QTreeWidgetItem *header = Lv->headerItem();
-    QCOMPARE(header->text(0), QStringLiteral("NUM"));
-    QCOMPARE(header->text(1), QStringLiteral("FIBO RESULT (EXP)"));
-    QCOMPARE(header->text(2), QStringLiteral("FIBO RESULT (NUM)"));
-    QCOMPARE(Lv->header()->sectionSize(2), 696);
+    QCOMPARE(rows(), 0);
+    const QStringList headers{"NUM", "FIBO RESULT (EXP)", "FIBO RESULT (NUM)"};
+    const QList<int> widths{83, 203, 696};
+    QCOMPARE(Lv->header()->count(), 3);
+    for (int column = 0; column < 3; ++column) {
+        QCOMPARE(Lv->model()->headerData(column, Qt::Horizontal).toString(), headers.at(column));
+        QCOMPARE(Lv->header()->sectionSize(column), widths.at(column));
+    }
     QCOMPARE(txtInput->accessibleName(), QStringLiteral("Enter n"));
     QCOMPARE(Lv->accessibleName(), QStringLiteral("Fibonacci sequence"));
 
@@ -134,14 +156,17 @@ void WindowTest::count()
     for (int run = 0; run < 2; ++run) { // a second Count replaces the table
         const auto boxes = answeringMessageBoxes([this] { QTest::mouseClick(child<QPushButton>(*window, "cmdCount"), Qt::LeftButton); });
         QCOMPARE(boxes.size(), std::size_t(0));
-        QCOMPARE(Lv->topLevelItemCount(), rows);
-        const QTreeWidgetItem *last = Lv->topLevelItem(rows - 1);
+        QCOMPARE(this->rows(), rows);
         for (int column = 0; column < lastRow.size(); ++column)
-            QCOMPARE(last->text(column), lastRow.at(column));
+            QCOMPARE(cell(rows - 1, column), lastRow.at(column));
         QCOMPARE(txtOut->toPlainText(), out);
-        QCOMPARE(txtOut2->toPlainText(), last->text(2));
-        QVERIFY(!Lv->topLevelItem(0)->isSelected());
+        QCOMPARE(txtOut2->toPlainText(), cell(rows - 1, 2));
         QCOMPARE(txtInput->text(), input);
+        // No row is selected, nor becomes so when the list takes the focus
+        // (the second Count runs with the focus in the list).
+        QVERIFY(!Lv->selectionModel()->hasSelection());
+        Lv->setFocus(Qt::TabFocusReason);
+        QVERIFY(!Lv->selectionModel()->hasSelection());
     }
 }
 
@@ -174,7 +199,7 @@ void WindowTest::messageBoxes()
     QCOMPARE(boxes[0].title, title);
     QCOMPARE(boxes[0].icon, icon);
     QCOMPARE(boxes[0].modality, Qt::ApplicationModal);
-    QCOMPARE(Lv->topLevelItemCount(), 0);
+    QCOMPARE(rows(), 0);
     QVERIFY(txtOut->toPlainText().isEmpty());
     QVERIFY(txtOut2->toPlainText().isEmpty());
     QCOMPARE(txtInput->text(), input);
@@ -199,15 +224,17 @@ void WindowTest::clearEmptiesAllAndFocusesInput()
     if (!input.isEmpty()) {
         type(input);
         child<QPushButton>(*window, "cmdCount")->click();
-        QVERIFY(Lv->topLevelItemCount() > 0);
+        QVERIFY(rows() > 0);
     }
     child<QWidget>(*window, qPrintable(focused))->setFocus();
     child<QPushButton>(*window, "cmdClear")->click();
     QVERIFY(txtInput->text().isEmpty());
     QVERIFY(txtOut->toPlainText().isEmpty());
     QVERIFY(txtOut2->toPlainText().isEmpty());
-    QCOMPARE(Lv->topLevelItemCount(), 0);
-    QCOMPARE(Lv->headerItem()->text(0), QStringLiteral("NUM"));
+    QCOMPARE(rows(), 0);
+    // The emptied list keeps its columns as they were.
+    QCOMPARE(Lv->header()->count(), 3);
+    QCOMPARE(Lv->header()->sectionSize(2), 696);
     QCOMPARE(QApplication::focusWidget(), txtInput);
 }
 
@@ -273,7 +300,7 @@ void WindowTest::enterAndEscapePressNoButton()
     widget->setFocus();
     const auto boxes = answeringMessageBoxes([&] { QTest::keyClick(widget, Qt::Key(key)); });
     QCOMPARE(boxes.size(), std::size_t(0));
-    QCOMPARE(Lv->topLevelItemCount(), 0);
+    QCOMPARE(rows(), 0);
     QVERIFY(window->isVisible());
 }
 
@@ -395,6 +422,127 @@ void WindowTest::boxesReadableUnderDarkTheme()
     QVERIFY2(selectionContrast >= 3, qPrintable(QStringLiteral("selection %1:1").arg(selectionContrast)));
     const double selectedTextContrast = strongestContrast(selected, selectedPixels, [&](QPoint) { return highlight; });
     QVERIFY2(selectedTextContrast >= 4.5, qPrintable(QStringLiteral("selected text %1:1").arg(selectedTextContrast)));
+}
+
+// The rows of the table for 10 under de_DE, as the clipboard gets them.
+static const QStringList linesForTen{"0\t0\t0",  "1\t1\t1",   "2\t1\t1",   "3\t2\t2",   "4\t3\t3",   "5\t5\t5",
+                                     "6\t8\t8",  "7\t13\t13", "8\t21\t21", "9\t34\t34", "10\t55\t55"};
+
+void WindowTest::copyRows_data()
+{
+    QTest::addColumn<QStringList>("steps"); // key sequences, or "[Ctrl+|Shift+]click ROW", or "menu ACTION"
+    QTest::addColumn<QList<int>>("copied");
+
+    const QList<int> all{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    QTest::newRow("Ctrl+A, Ctrl+C") << QStringList{"Ctrl+A", "Ctrl+C"} << all;
+    QTest::newRow("Ctrl+A, Ctrl+Insert") << QStringList{"Ctrl+A", "Ctrl+Ins"} << all;
+    QTest::newRow("menu Select all, menu Copy") << QStringList{"menu Select all", "menu Copy"} << all;
+    QTest::newRow("menu Copy all rows") << QStringList{"menu Copy all rows"} << all;
+    QTest::newRow("click, Shift+Down twice") << QStringList{"click 2", "Shift+Down", "Shift+Down", "Ctrl+C"}
+                                             << QList<int>{2, 3, 4};
+    QTest::newRow("click, Ctrl+click above") << QStringList{"click 7", "Ctrl+click 1", "Ctrl+C"} << QList<int>{1, 7};
+    QTest::newRow("click, Shift+click") << QStringList{"click 3", "Shift+click 5", "Ctrl+C"} << QList<int>{3, 4, 5};
+    QTest::newRow("nothing selected") << QStringList{"Ctrl+C"} << QList<int>{};
+}
+
+void WindowTest::copyRows()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QList<int>, copied);
+
+    countFor(QStringLiteral("10"));
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    Lv->setFocus(Qt::TabFocusReason);
+    for (const QString &step : steps) {
+        const QStringList words = step.split(u' ');
+        if (words.size() == 2 && words.at(0).endsWith(u"click")) {
+            const Qt::KeyboardModifiers modifiers = words.at(0).startsWith(u"Ctrl") ? Qt::ControlModifier
+                                                    : words.at(0).startsWith(u"Shift") ? Qt::ShiftModifier
+                                                                                       : Qt::NoModifier;
+            const QRect row = Lv->visualRect(Lv->model()->index(words.at(1).toInt(), 0));
+            QTest::mouseClick(Lv->viewport(), Qt::LeftButton, modifiers, row.center());
+        } else if (words.at(0) == u"menu") {
+            const QString text = words.mid(1).join(u' ');
+            const auto actions = Lv->actions();
+            const auto action = std::find_if(actions.begin(), actions.end(),
+                                             [&](QAction *a) { return a->text().remove(u'&') == text; });
+            QVERIFY2(action != actions.end(), qPrintable(text));
+            (*action)->trigger();
+        } else {
+            QTest::keySequence(Lv, QKeySequence(step));
+        }
+    }
+    QString expected;
+    for (const int row : copied)
+        expected += linesForTen.at(row) + u'\n';
+    QCOMPARE(QApplication::clipboard()->text(), copied.isEmpty() ? QStringLiteral("before") : expected);
+}
+
+void WindowTest::copyAllOfTheLargestTable()
+{
+    countFor(QStringLiteral("1.476"));
+    Lv->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Lv, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Lv, Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QApplication::clipboard()->text().split(u'\n');
+    QCOMPARE(lines.size(), 1477 + 1); // each line ends with a newline
+    QCOMPARE(lines.at(0), QStringLiteral("0\t0\t0"));
+    QCOMPARE(lines.at(1476), QStringLiteral("1476\t1,3069892237634E+308\t") + txtOut2->toPlainText());
+    QVERIFY(lines.at(1477).isEmpty());
+}
+
+void WindowTest::cellsCutShortShowTheirText_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("tip");
+
+    QTest::newRow("NUM of F(1476)") << "1.476" << 2 << true;
+    QTest::newRow("EXP of F(1476)") << "1.476" << 1 << false;
+    QTest::newRow("index 1476") << "1.476" << 0 << false;
+    QTest::newRow("NUM of F(10)") << "10" << 2 << false;
+}
+
+void WindowTest::cellsCutShortShowTheirText()
+{
+    QFETCH(QString, input);
+    QFETCH(int, column);
+    QFETCH(bool, tip);
+
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+    countFor(input);
+    const QModelIndex index = Lv->model()->index(rows() - 1, column);
+    Lv->scrollTo(index);
+    const QPoint at = Lv->visualRect(index).intersected(Lv->viewport()->rect()).center();
+    QHelpEvent event(QEvent::ToolTip, at, Lv->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(Lv->viewport(), &event);
+    QCOMPARE(QToolTip::isVisible(), tip);
+    if (tip)
+        QCOMPARE(QToolTip::text(), cell(rows() - 1, column));
+}
+
+void WindowTest::emptiedListScrollsBackToTopLeft_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Clear") << "cmdClear";
+    QTest::newRow("Count") << "cmdCount";
+}
+
+void WindowTest::emptiedListScrollsBackToTopLeft()
+{
+    QFETCH(QString, button);
+
+    countFor(QStringLiteral("1.476"));
+    QCoreApplication::processEvents(); // lays the rows out
+    for (QScrollBar *bar : {Lv->horizontalScrollBar(), Lv->verticalScrollBar()}) {
+        QVERIFY(bar->maximum() > 0);
+        bar->setValue(bar->maximum());
+    }
+    child<QPushButton>(*window, qPrintable(button))->click();
+    QCoreApplication::processEvents();
+    QCOMPARE(Lv->horizontalScrollBar()->value(), 0);
+    QCOMPARE(Lv->verticalScrollBar()->value(), 0);
 }
 
 QTEST_MAIN(WindowTest)

@@ -9,11 +9,6 @@
 
 void frmFibo::GenFibo()
 {
-    // Rows appended are shown also when the call ends by an error.
-    struct ShowRows {
-        TreeListItems &list;
-        ~ShowRows() { list.flush(); }
-    } showRows{controls->Lv};
     ::GenFibo(controls->fibo(), QLocale::system());
 }
 

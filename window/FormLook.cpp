@@ -2,7 +2,7 @@
 
 #include <QFont>
 #include <QHeaderView>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVariant>
 #include <QWidget>
 
@@ -16,7 +16,8 @@ void applyFormLook(QWidget &form)
             widget->setFont(font);
         }
     }
-    for (QTreeWidget *tree : form.findChildren<QTreeWidget *>()) {
+    // The header has its sections once the view has its model.
+    for (QTreeView *tree : form.findChildren<QTreeView *>()) {
         const QStringList widths = tree->property("columnWidths").toString().split(u',', Qt::SkipEmptyParts);
         for (int column = 0; column < widths.size(); ++column)
             tree->header()->resizeSection(column, widths.at(column).toInt());

@@ -1,12 +1,14 @@
 #include "WindowControls.h"
 
+#include "RowsView.h"
 #include "ui_frmFibo.h"
 
 WindowControls::WindowControls(QWidget &window, Ui::frmFibo &ui)
-    : txtInput(*ui.txtInput),
+    : messages(window),
+      txtInput(*ui.txtInput),
       txtOut(*ui.txtOut),
       txtOut2(*ui.txtOut2),
-      Lv(*ui.Lv),
-      messages(window, Lv)
+      rows(showRowsIn(*ui.Lv, messages)),
+      Lv(rows, *ui.Lv->selectionModel())
 {
 }

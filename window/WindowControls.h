@@ -1,24 +1,26 @@
 #pragma once
 
 #include "Controls.h"
+#include "ListModelItems.h"
 #include "TextBoxes.h"
-#include "TreeListItems.h"
 #include "WindowMessageBoxes.h"
 
 namespace Ui {
 class frmFibo;
 }
+class ListRowsModel;
 class QWidget;
 
 // The control operations of the window's text boxes, list and message boxes.
 struct WindowControls {
     WindowControls(QWidget &window, Ui::frmFibo &ui);
 
+    WindowMessageBoxes messages;
     InputBox txtInput;
     ResultBox txtOut;
     ResultBox txtOut2;
-    TreeListItems Lv;
-    WindowMessageBoxes messages;
+    ListRowsModel &rows; // shown by the list, which owns it
+    ListModelItems Lv;
 
     FiboControls fibo() { return {txtInput, txtOut, txtOut2, Lv, messages}; }
 };

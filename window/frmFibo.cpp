@@ -15,8 +15,8 @@ frmFibo::frmFibo(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmFibo>())
 {
     ui->setupUi(this);
-    applyFormLook(*this);
     controls = std::make_unique<WindowControls>(*this, *ui);
+    applyFormLook(*this);
 
     ui->txtInput->installEventFilter(this);
     connect(ui->cmdCount, &QPushButton::clicked, this, [this] { handle([this] { cmdCount_Click(); }); });

@@ -25,7 +25,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest/qtestkeyboard.h>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -47,7 +47,7 @@ struct Window {
     QLineEdit *txtInput = nullptr;
     QPlainTextEdit *txtOut = nullptr;
     QPlainTextEdit *txtOut2 = nullptr;
-    QTreeWidget *Lv = nullptr;
+    QTreeView *Lv = nullptr;
     QPushButton *cmdCount = nullptr;
     QPushButton *cmdClear = nullptr;
     QPushButton *cmdClose = nullptr;
@@ -84,7 +84,7 @@ std::string printable(const QString &text)
         std::fprintf(stderr, "    %s\n", action.c_str());
     std::fprintf(stderr, "  txtInput \"%s\"\n  txtOut \"%s\"\n  txtOut2 \"%s\"\n  rows %d\n",
                  printable(window->txtInput->text()).c_str(), printable(window->txtOut->toPlainText()).c_str(),
-                 printable(window->txtOut2->toPlainText()).c_str(), window->Lv->topLevelItemCount());
+                 printable(window->txtOut2->toPlainText()).c_str(), window->Lv->model()->rowCount());
     __builtin_trap();
 }
 
@@ -226,18 +226,18 @@ bool numberText(const QString &text)
 
 void checkOutputs(bool afterCount, std::size_t boxes)
 {
-    const int rows = window->Lv->topLevelItemCount();
+    const int rows = window->Lv->model()->rowCount();
     const QString out = window->txtOut->toPlainText();
     const QString out2 = window->txtOut2->toPlainText();
     check((rows == 0) == out.isEmpty(), "list and txtOut disagree on being empty");
     check((rows == 0) == out2.isEmpty(), "list and txtOut2 disagree on being empty");
     if (rows > 0) {
-        const QTreeWidgetItem *last = window->Lv->topLevelItem(rows - 1);
-        check(out2 == last->text(2), "txtOut2 is not the last row's NUM text");
-        check(out == last->text(1), "txtOut is not the last row's EXP text");
-        check(last->text(0) == QString::number(rows - 1), "the last row's index is not the row count less one");
+        const auto cell = [](int row, int column) { return window->Lv->model()->index(row, column).data().toString(); };
+        check(out2 == cell(rows - 1, 2), "txtOut2 is not the last row's NUM text");
+        check(out == cell(rows - 1, 1), "txtOut is not the last row's EXP text");
+        check(cell(rows - 1, 0) == QString::number(rows - 1), "the last row's index is not the row count less one");
         check(rows >= 2, "a table of fewer than two rows");
-        check(window->Lv->topLevelItem(0)->text(0) == u"0", "the first row is not F(0)");
+        check(cell(0, 0) == u"0", "the first row is not F(0)");
     }
     if (!afterCount)
         return;
@@ -248,7 +248,7 @@ void checkOutputs(bool afterCount, std::size_t boxes)
     if (n >= 1 && n <= 1476) {
         check(rows == int(n) + 1, "Count did not list F(0)..F(n)");
         check(boxes == 0, "Count of a valid n showed a message box");
-        check(!window->Lv->topLevelItem(0)->isSelected(), "Count left the first row selected");
+        check(!window->Lv->selectionModel()->hasSelection(), "Count left a row selected");
     } else {
         check(rows == 0, "Count of an invalid n left rows");
         check(boxes == 1, "Count of an invalid n did not show exactly one message box");
@@ -410,7 +410,7 @@ void startWindow()
     window->txtInput = child<QLineEdit>(form, "txtInput");
     window->txtOut = child<QPlainTextEdit>(form, "txtOut");
     window->txtOut2 = child<QPlainTextEdit>(form, "txtOut2");
-    window->Lv = child<QTreeWidget>(form, "Lv");
+    window->Lv = child<QTreeView>(form, "Lv");
     window->cmdCount = child<QPushButton>(form, "cmdCount");
     window->cmdClear = child<QPushButton>(form, "cmdClear");
     window->cmdClose = child<QPushButton>(form, "cmdClose");
@@ -468,7 +468,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     window->txtInput->setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
     check(window->txtInput->text().isEmpty() && window->txtOut->toPlainText().isEmpty()
-              && window->txtOut2->toPlainText().isEmpty() && window->Lv->topLevelItemCount() == 0,
+              && window->txtOut2->toPlainText().isEmpty() && window->Lv->model()->rowCount() == 0,
           "Clear did not empty the window");
     check(window->form->isVisible(), "the window is gone");
 
@@ -494,7 +494,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(window->counts <= 1, "one action pressed Count more than once");
         if (window->clears > 0 && window->counts == 0) {
             check(window->txtInput->text().isEmpty() && window->txtOut->toPlainText().isEmpty()
-                      && window->txtOut2->toPlainText().isEmpty() && window->Lv->topLevelItemCount() == 0,
+                      && window->txtOut2->toPlainText().isEmpty() && window->Lv->model()->rowCount() == 0,
                   "Clear did not empty the window");
         }
         if (window->counts == 0 && window->clears == 0)

@@ -1,0 +1,35 @@
+#include "ElidedTextTips.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QToolTip>
+
+namespace {
+
+// Whether the style cuts the cell's text short, measured as the style draws it:
+// within the text rectangle less the focus frame margins.
+bool elided(const QStyleOptionViewItem &cell)
+{
+    const QWidget *widget = cell.widget;
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    const int width = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget).width() - 2 * margin;
+    return cell.fontMetrics.elidedText(cell.text, cell.textElideMode, width) != cell.text;
+}
+
+} // namespace
+
+bool ElidedTextTips::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                               const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    if (index.isValid() && elided(cell))
+        QToolTip::showText(event->globalPos(), cell.text, view->viewport(), option.rect);
+    else
+        QToolTip::hideText();
+    return true;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Controls.h"
+
+class ListRowsModel;
+class QItemSelectionModel;
+
+// The list operations over the list's rows model and the view's selection.
+// Row position k is model row k - 1; sub-items 1 and 2 are columns 1 and 2.
+class ListModelItems : public ListItems {
+public:
+    ListModelItems(ListRowsModel &rows, QItemSelectionModel &selection) : rows_(rows), selection_(selection) {}
+
+    void clear() override;
+    ListRow add(int index) override;
+    ListRow item(int position) override;
+    void setSubItem(ListRow row, int subItem, const QString &text) override;
+    QString subItem(ListRow row, int subItem) const override;
+    void setSelected(ListRow row, bool selected) override;
+
+private:
+    // The model row of `row`; the index error when there is none.
+    int modelRow(ListRow row) const;
+    // The model column of sub-item 1 or 2; the index error for any other.
+    static int column(int subItem);
+
+    ListRowsModel &rows_;
+    QItemSelectionModel &selection_;
+};
