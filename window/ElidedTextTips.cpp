@@ -18,6 +18,21 @@ bool elided(const QStyleOptionViewItem &cell)
     return cell.fontMetrics.elidedText(cell.text, cell.textElideMode, width) != cell.text;
 }
 
+// A long number has nowhere to break a line, and a tooltip wider than the
+// screen is cut off. A zero-width space after each character that is not a
+// letter or digit (the digit-group separators) lets the tooltip wrap there.
+QString wrappable(const QString &text)
+{
+    QString wrappable;
+    wrappable.reserve(text.size() * 2);
+    for (const QChar c : text) {
+        wrappable += c;
+        if (!c.isLetterOrNumber())
+            wrappable += QChar(0x200B);
+    }
+    return wrappable;
+}
+
 } // namespace
 
 bool ElidedTextTips::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
@@ -28,7 +43,7 @@ bool ElidedTextTips::helpEvent(QHelpEvent *event, QAbstractItemView *view, const
     QStyleOptionViewItem cell = option;
     initStyleOption(&cell, index);
     if (index.isValid() && elided(cell))
-        QToolTip::showText(event->globalPos(), cell.text, view->viewport(), option.rect);
+        QToolTip::showText(event->globalPos(), wrappable(cell.text), view->viewport(), option.rect);
     else
         QToolTip::hideText();
     return true;

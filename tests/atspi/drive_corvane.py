@@ -274,6 +274,8 @@ class Driver:
             self.check(got == expected, "row %d reads %r, expected %r" % (row, got, expected))
         last = [table.getAccessibleAt(10, column).name for column in range(len(COLUMNS))]
         self.ok("row 10 reads %r" % last)
+        self.check(table.nSelectedRows == 0, "%d rows selected after Count" % table.nSelectedRows)
+        self.ok("no row selected")
 
     def count_too_big(self):
         self.step("set n = 1477 and press Count")
