@@ -14,7 +14,7 @@ int ListRowsModel::columnCount(const QModelIndex &parent) const
 
 QVariant ListRowsModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (role != Qt::DisplayRole || !index.isValid())
         return {};
     return text(index.row(), index.column());
 }
