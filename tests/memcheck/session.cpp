@@ -1,12 +1,14 @@
 // A short session on the real window, run under Valgrind's memcheck by CTest:
 // Count for an n that is refused, a small n, the largest n and one past it,
-// typing into the input box, and Clear. Exits 0 when every step gave the
-// expected result, 1 otherwise; memory errors and leaks are Valgrind's part.
+// copying the rows out, typing into the input box, and Clear. Exits 0 when
+// every step gave the expected result, 1 otherwise; memory errors and leaks
+// are Valgrind's part.
 #include "WindowDriver.h"
 #include "ApplicationSetup.h"
 #include "frmFibo.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -85,6 +87,10 @@ int main(int argc, char **argv)
         check(s.txtOut->toPlainText() == QLatin1String("55"), "Count for 10: F(10) is 55");
         check(s.countFor(QStringLiteral("1.476")) == 0 && s.rows() == 1477, "Count for 1.476: 1477 rows");
         check(s.txtOut2->toPlainText() == s.Lv->model()->index(1476, 2).data().toString(), "Count for 1.476: last term shown");
+        s.Lv->setFocus();
+        QTest::keyClick(s.Lv, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(s.Lv, Qt::Key_C, Qt::ControlModifier);
+        check(QApplication::clipboard()->text().count(u'\n') == 1477, "Ctrl+A, Ctrl+C in the list: 1477 lines copied");
         check(s.countFor(QStringLiteral("1477")) == 1 && s.rows() == 0, "Count for 1477: a message box, no rows");
 
         // Typing through the window's key handling.
