@@ -57,6 +57,8 @@ ListRowsModel &showRowsIn(QTreeView &view, MessageBoxes &messages)
               [&view] { view.selectAll(); });
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
+    // Left scrolled to the right, the list would show the next rows' far ends
+    // only and look empty.
     QObject::connect(rows, &QAbstractItemModel::modelReset, &view, [&view] {
         view.horizontalScrollBar()->setValue(0);
         view.verticalScrollBar()->setValue(0);
