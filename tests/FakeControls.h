@@ -38,7 +38,8 @@ private:
     QString name_;
 };
 
-// Like a real list, the first row appended starts out selected.
+// The first row appended starts out selected, as some list controls do it;
+// table generation has to clear that itself.
 class FakeList : public ListItems {
 public:
     struct Row {
