@@ -8,6 +8,7 @@
 
 #include <QClipboard>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,6 +31,8 @@ private slots:
     void init();
     void cleanup();
     void startsEmptyWithFocusInInput();
+    void look_data();
+    void look();
     void count_data();
     void count();
     void messageBoxes_data();
@@ -129,6 +132,69 @@ void WindowTest::startsEmptyWithFocusInInput()
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QCOMPARE(QApplication::focusWidget(), txtInput);
+}
+
+void WindowTest::look_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry"); // in its container, in pixels
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<int>("alignment"); // horizontal; 0 where there is none
+    QTest::addColumn<QColor>("background"); // invalid: the theme's
+    QTest::addColumn<QColor>("text");
+
+    const QColor theme, white(255, 255, 255), black(0, 0, 0), cyan(192, 255, 255);
+    const auto row = [&](const char *name, QRect geometry, const char *family, int pixelSize, bool bold = false,
+                         int alignment = 0, QColor background = QColor(), QColor text = QColor()) {
+        QTest::newRow(name) << name << geometry << family << pixelSize << bold << alignment << background << text;
+    };
+    row("Label1", {8, 0, 929, 33}, "Arial", 21, true, Qt::AlignHCenter, white, black);
+    row("Frame1", {8, 40, 409, 481}, nullptr, 0);
+    row("Label2_3", {32, 30, 60, 20}, "Trebuchet MS", 15, false, Qt::AlignLeft);
+    row("txtInput", {96, 24, 113, 33}, "Tahoma", 19, true, 0, white, black);
+    row("cmdCount", {240, 32, 73, 24}, "Arial", 13);
+    row("Label2_2", {32, 80, 51, 20}, "Trebuchet MS", 15, false, Qt::AlignLeft);
+    row("txtOut", {16, 112, 377, 33}, "Tahoma", 16, false, 0, cyan, black);
+    row("txtOut2", {16, 160, 377, 217}, "Tahoma", 16, false, 0, cyan, black);
+    row("Label2_0", {24, 392, 286, 76}, "Trebuchet MS", 15, false, Qt::AlignLeft);
+    row("FrameOpt", {432, 40, 505, 481}, nullptr, 0);
+    row("Lv", {8, 16, 489, 413}, "Arial", 15);
+    row("picButtons", {0, 536, 942, 40}, nullptr, 0);
+    row("cmdClear", {384, 8, 73, 24}, "Arial", 13);
+    row("cmdClose", {760, 8, 113, 24}, "Arial", 13);
+}
+
+void WindowTest::look()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, family);
+    QFETCH(int, pixelSize);
+    QFETCH(bool, bold);
+    QFETCH(int, alignment);
+    QFETCH(QColor, background);
+    QFETCH(QColor, text);
+
+    const QWidget *widget = child<QWidget>(*window, qPrintable(name));
+    QCOMPARE(widget->geometry(), geometry);
+    if (!family.isEmpty()) {
+        QCOMPARE(widget->font().family(), family);
+        QCOMPARE(QFontInfo(widget->font()).pixelSize(), pixelSize);
+        QCOMPARE(widget->font().bold(), bold);
+        QVERIFY(!widget->font().italic() && !widget->font().underline() && !widget->font().strikeOut());
+    }
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), alignment);
+    if (background.isValid()) {
+        // A multi-line box paints its text on its viewport.
+        const auto *area = qobject_cast<const QAbstractScrollArea *>(widget);
+        const QWidget *painted = area ? area->viewport() : widget;
+        QCOMPARE(painted->palette().color(painted->backgroundRole()), background);
+        QCOMPARE(painted->palette().color(painted->foregroundRole()), text);
+        QVERIFY(!qobject_cast<const QLabel *>(widget) || widget->autoFillBackground());
+    }
 }
 
 void WindowTest::count_data()
@@ -287,7 +353,7 @@ void WindowTest::enterAndEscapePressNoButton_data()
     QTest::addColumn<QString>("focused");
     QTest::addColumn<int>("key");
 
-    for (const char *name : {"txtInput", "txtOut", "Lv", "cmdClose"}) {
+    for (const char *name : {"txtInput", "txtOut", "Lv", "cmdCount", "cmdClear", "cmdClose"}) {
         QTest::addRow("Enter in %s", name) << name << int(Qt::Key_Return);
         QTest::addRow("Escape in %s", name) << name << int(Qt::Key_Escape);
     }
@@ -299,12 +365,16 @@ void WindowTest::enterAndEscapePressNoButton()
     QFETCH(int, key);
 
     type(QStringLiteral("10"));
+    std::vector<std::unique_ptr<QSignalSpy>> clicks;
+    for (const char *button : {"cmdCount", "cmdClear", "cmdClose"})
+        clicks.push_back(std::make_unique<QSignalSpy>(child<QPushButton>(*window, button), &QPushButton::clicked));
     auto *widget = child<QWidget>(*window, qPrintable(focused));
     widget->setFocus();
     const auto boxes = answeringMessageBoxes([&] { QTest::keyClick(widget, Qt::Key(key)); });
+    for (const auto &spy : clicks)
+        QCOMPARE(spy->count(), 0);
     QCOMPARE(boxes.size(), std::size_t(0));
     QCOMPARE(rows(), 0);
-    QVERIFY(window->isVisible());
 }
 
 namespace {
