@@ -1,10 +1,10 @@
+# shellcheck shell=bash
 # Shared by the scripts: install what is missing, configure and build.
 # Sourced, not run.
 
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD="$ROOT/build"
 
 # missing_packages LIST...: the packages named in the lists (scripts/packages-*)
 # that are not installed.
@@ -25,7 +25,7 @@ install_missing() {
     local missing
     missing="$(missing_packages "$@")"
     [ -z "$missing" ] && return 0
-    echo "Installing: $(echo $missing)"
+    echo "Installing: ${missing//$'\n'/ }"
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     export DEBIAN_FRONTEND=noninteractive

@@ -108,12 +108,14 @@ if [ ! -s "$WORK/display" ]; then
     cat "$WORK/xvfb.log" >&2
     exit 1
 fi
-export DISPLAY=":$(head -1 "$WORK/display")"
+DISPLAY=":$(head -1 "$WORK/display")"
+export DISPLAY
 export QT_QPA_PLATFORM=xcb
 if [ "$BUS" -eq 1 ]; then
     dbus-daemon --session --fork --nopidfile --print-address=4 --print-pid=5 4>"$WORK/bus" 5>"$WORK/bus.pid"
     BUS_PID="$(head -1 "$WORK/bus.pid")"
-    export DBUS_SESSION_BUS_ADDRESS="$(head -1 "$WORK/bus")"
+    DBUS_SESSION_BUS_ADDRESS="$(head -1 "$WORK/bus")"
+    export DBUS_SESSION_BUS_ADDRESS
 else
     # Both programs then find (or, the first time, start) a bus the same way.
     unset DBUS_SESSION_BUS_ADDRESS

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# shellcheck disable=SC2317 # the clean-up functions run from the traps
 # run-atspi-test.sh APP: runs drive_corvane.py against APP inside a private
 # X server (Xvfb) and a private D-Bus session, whose accessibility bus
 # (at-spi-bus-launcher, at-spi2-registryd) D-Bus starts on first use.
@@ -51,8 +52,7 @@ group_members() {
 }
 
 wait_group_gone() {
-    local i
-    for i in $(seq 40); do
+    for _ in $(seq 40); do
         [ -z "$(group_members)" ] && return 0
         sleep 0.05
     done
@@ -66,7 +66,7 @@ cleanup() {
     # is gone; after a signal, or if any are still running 2 s later, the
     # whole group is stopped.
     if [ -n "$(group_members)" ] && { [ -z "$FINISHED" ] || ! wait_group_gone; }; then
-        echo "run-atspi-test: stopping:" $(group_members) >&2
+        echo "run-atspi-test: stopping: $(group_members | tr '\n' ' ')" >&2
         kill -TERM -- "-$GROUP" 2>/dev/null
         wait_group_gone || kill -KILL -- "-$GROUP" 2>/dev/null
     fi
@@ -84,10 +84,10 @@ export XDG_RUNTIME_DIR="$WORK/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 session() {
-    local xvfb display="" i status
+    local xvfb display="" status
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
     xvfb=$!
-    for i in $(seq 200); do
+    for _ in $(seq 200); do
         display="$(cat "$WORK/display" 2>/dev/null)"
         [ -n "$display" ] && break
         kill -0 "$xvfb" 2>/dev/null || break
