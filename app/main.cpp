@@ -1,6 +1,6 @@
-#include "AppInfo.h"
-#include "ApplicationSetup.h"
-#include "frmFibo.h"
+#include "app/AppInfo.h"
+#include "window/ApplicationSetup.h"
+#include "window/frmFibo.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,7 +1,7 @@
 // Count for the largest n on the real window: from the click until all rows
 // are in the list and the window has repainted.
-#include "ApplicationSetup.h"
-#include "frmFibo.h"
+#include "window/ApplicationSetup.h"
+#include "window/frmFibo.h"
 
 #include <QApplication>
 #include <QLineEdit>

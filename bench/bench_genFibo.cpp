@@ -1,7 +1,7 @@
 // Table generation for the largest n: over controls that do nothing, and the
 // bare computation with both text forms.
-#include "GenFibo.h"
-#include "TextForms.h"
+#include "sequence/GenFibo.h"
+#include "number/TextForms.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Regrouping and reading a 10 MB pasted text, as the input box does on a key
 // release and Count does when it reads n.
-#include "ModFibo.h"
-#include "TextForms.h"
+#include "number/ModFibo.h"
+#include "number/TextForms.h"
 
 #include <benchmark/benchmark.h>
 

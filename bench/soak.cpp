@@ -5,8 +5,8 @@
 //
 //   ./build/bench/soak                  (offscreen)
 //   QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bench/soak
-#include "ApplicationSetup.h"
-#include "frmFibo.h"
+#include "window/ApplicationSetup.h"
+#include "window/frmFibo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "Grouping.h"
+#include "number/Grouping.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "ModFibo.h"
+#include "number/ModFibo.h"
 
-#include "Grouping.h"
+#include "number/Grouping.h"
 
 #include <charconv>
 #include <limits>

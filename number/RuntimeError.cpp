@@ -1,4 +1,4 @@
-#include "RuntimeError.h"
+#include "number/RuntimeError.h"
 
 RuntimeError::RuntimeError(int number, const QString &description)
     : std::runtime_error(description.toStdString()), number_(number)

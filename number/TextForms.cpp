@@ -1,4 +1,4 @@
-#include "TextForms.h"
+#include "number/TextForms.h"
 
 #include <algorithm>
 #include <charconv>

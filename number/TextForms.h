@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Grouping.h"
+#include "number/Grouping.h"
 
 #include <QLocale>
 #include <QString>

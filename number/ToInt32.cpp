@@ -1,6 +1,6 @@
-#include "ToInt32.h"
+#include "number/ToInt32.h"
 
-#include "RuntimeError.h"
+#include "number/RuntimeError.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
-#include "GenFibo.h"
+#include "sequence/GenFibo.h"
 
-#include "ModFibo.h"
-#include "RuntimeError.h"
-#include "TermTable.h"
-#include "TextForms.h"
-#include "ToInt32.h"
+#include "number/ModFibo.h"
+#include "number/RuntimeError.h"
+#include "sequence/TermTable.h"
+#include "number/TextForms.h"
+#include "number/ToInt32.h"
 
 #include <cmath>
 

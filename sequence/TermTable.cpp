@@ -1,6 +1,6 @@
-#include "TermTable.h"
+#include "sequence/TermTable.h"
 
-#include "RuntimeError.h"
+#include "number/RuntimeError.h"
 
 TermTable::TermTable(int n)
 {

@@ -1,6 +1,6 @@
-#include "FakeControls.h"
+#include "tests/FakeControls.h"
 
-#include "RuntimeError.h"
+#include "number/RuntimeError.h"
 
 #include <QCoreApplication>
 

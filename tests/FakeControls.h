@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Controls.h"
+#include "sequence/Controls.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "WindowDriver.h"
+#include "tests/WindowDriver.h"
 
 #include <QAbstractButton>
 #include <QApplication>

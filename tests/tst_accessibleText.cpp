@@ -2,9 +2,9 @@
 // accessible interfaces the window installs: every boundary query at the
 // edges of each box, and edits that only the input box takes, by its key
 // rules (de_DE: "." groups digits).
-#include "WindowDriver.h"
-#include "ApplicationSetup.h"
-#include "frmFibo.h"
+#include "tests/WindowDriver.h"
+#include "window/ApplicationSetup.h"
+#include "window/frmFibo.h"
 
 #include <QAccessible>
 #include <QLineEdit>

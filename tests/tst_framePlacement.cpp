@@ -1,5 +1,5 @@
 // Where the window's frame goes on the screen.
-#include "FramePlacement.h"
+#include "window/FramePlacement.h"
 
 #include <QtTest>
 

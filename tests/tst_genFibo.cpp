@@ -1,9 +1,9 @@
 // Table generation against fake controls: outcomes, the order of the
 // operations, and a failure of any one of them.
-#include "AppInfo.h"
-#include "FakeControls.h"
-#include "GenFibo.h"
-#include "RuntimeError.h"
+#include "app/AppInfo.h"
+#include "tests/FakeControls.h"
+#include "sequence/GenFibo.h"
+#include "number/RuntimeError.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 // The input box's keyboard rules on the real window, with real key events,
 // under whatever locale the test runs in ("{s}" stands for its digit-group
 // separator; the C locale has none).
-#include "KeyCodes.h"
-#include "WindowDriver.h"
-#include "ApplicationSetup.h"
-#include "frmFibo.h"
+#include "window/KeyCodes.h"
+#include "tests/WindowDriver.h"
+#include "window/ApplicationSetup.h"
+#include "window/frmFibo.h"
 
 #include <QClipboard>
 #include <QInputMethodEvent>

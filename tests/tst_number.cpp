@@ -1,8 +1,8 @@
 // Reading of n, the 32-bit conversion and the two text forms, under several locales.
-#include "ModFibo.h"
-#include "RuntimeError.h"
-#include "TextForms.h"
-#include "ToInt32.h"
+#include "number/ModFibo.h"
+#include "number/RuntimeError.h"
+#include "number/TextForms.h"
+#include "number/ToInt32.h"
 
 #include <QtTest>
 

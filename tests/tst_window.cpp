@@ -1,10 +1,10 @@
 // The real window, offscreen, in the de_DE locale: start-up state, the three
 // commands, focus, the message boxes, its colours under a dark theme, and
 // getting rows out of the list.
-#include "WindowDriver.h"
-#include "AppInfo.h"
-#include "ApplicationSetup.h"
-#include "frmFibo.h"
+#include "tests/WindowDriver.h"
+#include "app/AppInfo.h"
+#include "window/ApplicationSetup.h"
+#include "window/frmFibo.h"
 
 #include <QClipboard>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "AnnouncedFrame.h"
+#include "window/AnnouncedFrame.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "ApplicationSetup.h"
+#include "window/ApplicationSetup.h"
 
-#include "WindowAccessibility.h"
+#include "window/WindowAccessibility.h"
 
 #include <QFile>
 #include <QFont>

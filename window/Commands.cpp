@@ -1,8 +1,8 @@
 // The window's commands: Count, Clear and Close.
-#include "frmFibo.h"
+#include "window/frmFibo.h"
 
-#include "GenFibo.h"
-#include "WindowControls.h"
+#include "sequence/GenFibo.h"
+#include "window/WindowControls.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "ElidedTextTips.h"
+#include "window/ElidedTextTips.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

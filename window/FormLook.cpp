@@ -1,4 +1,4 @@
-#include "FormLook.h"
+#include "window/FormLook.h"
 
 #include <QFont>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "FramePlacement.h"
+#include "window/FramePlacement.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "KeyCodes.h"
+#include "window/KeyCodes.h"
 
 #include <QKeyEvent>
 

@@ -1,12 +1,12 @@
 // The input box's keyboard rules: only digits, Backspace and Enter are typed,
 // anything else empties the box; on every key release the digits are
 // regrouped by the regional settings.
-#include "frmFibo.h"
+#include "window/frmFibo.h"
 
-#include "KeyCodes.h"
-#include "TextForms.h"
-#include "UntrappedErrors.h"
-#include "WindowControls.h"
+#include "window/KeyCodes.h"
+#include "number/TextForms.h"
+#include "window/UntrappedErrors.h"
+#include "window/WindowControls.h"
 #include "ui_frmFibo.h"
 
 #include <QInputMethodEvent>

@@ -1,7 +1,7 @@
-#include "ListModelItems.h"
+#include "window/ListModelItems.h"
 
-#include "ListRowsModel.h"
-#include "RuntimeError.h"
+#include "window/ListRowsModel.h"
+#include "number/RuntimeError.h"
 
 #include <QItemSelectionModel>
 

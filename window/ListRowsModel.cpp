@@ -1,4 +1,4 @@
-#include "ListRowsModel.h"
+#include "window/ListRowsModel.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "RowsView.h"
+#include "window/RowsView.h"
 
-#include "ElidedTextTips.h"
-#include "ListRowsModel.h"
-#include "UntrappedErrors.h"
+#include "window/ElidedTextTips.h"
+#include "window/ListRowsModel.h"
+#include "window/UntrappedErrors.h"
 
 #include <QAction>
 #include <QClipboard>

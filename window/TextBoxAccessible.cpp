@@ -1,6 +1,6 @@
-#include "TextBoxAccessible.h"
+#include "window/TextBoxAccessible.h"
 
-#include "TextSegments.h"
+#include "window/TextSegments.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

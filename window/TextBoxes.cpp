@@ -1,4 +1,4 @@
-#include "TextBoxes.h"
+#include "window/TextBoxes.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,4 +1,4 @@
-#include "TextSegments.h"
+#include "window/TextSegments.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "WindowAccessibility.h"
+#include "window/WindowAccessibility.h"
 
-#include "TextBoxAccessible.h"
+#include "window/TextBoxAccessible.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

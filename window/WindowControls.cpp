@@ -1,6 +1,6 @@
-#include "WindowControls.h"
+#include "window/WindowControls.h"
 
-#include "RowsView.h"
+#include "window/RowsView.h"
 #include "ui_frmFibo.h"
 
 WindowControls::WindowControls(QWidget &window, Ui::frmFibo &ui)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Controls.h"
-#include "ListModelItems.h"
-#include "TextBoxes.h"
-#include "WindowMessageBoxes.h"
+#include "sequence/Controls.h"
+#include "window/ListModelItems.h"
+#include "window/TextBoxes.h"
+#include "window/WindowMessageBoxes.h"
 
 namespace Ui {
 class frmFibo;

@@ -1,4 +1,4 @@
-#include "WindowMessageBoxes.h"
+#include "window/WindowMessageBoxes.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

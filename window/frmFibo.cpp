@@ -1,10 +1,10 @@
-#include "frmFibo.h"
+#include "window/frmFibo.h"
 
-#include "AnnouncedFrame.h"
-#include "FormLook.h"
-#include "FramePlacement.h"
-#include "UntrappedErrors.h"
-#include "WindowControls.h"
+#include "window/AnnouncedFrame.h"
+#include "window/FormLook.h"
+#include "window/FramePlacement.h"
+#include "window/UntrappedErrors.h"
+#include "window/WindowControls.h"
 #include "ui_frmFibo.h"
 
 #include <QEvent>

@@ -11,8 +11,8 @@
 // strtod and printf, QLocale's own grouping of 64-bit integers, and a grouping
 // written here from each locale's known group sizes and separators. A failed
 // check prints what it saw and traps.
-#include "ModFibo.h"
-#include "TextForms.h"
+#include "number/ModFibo.h"
+#include "number/TextForms.h"
 
 #include <QLocale>
 #include <QString>

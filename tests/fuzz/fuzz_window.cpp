@@ -10,11 +10,11 @@
 // checked; a failure prints the actions so far and traps.
 //
 // The locale is LC_ALL from CORVANE_FUZZ_LOCALE, de_DE.UTF-8 when unset.
-#include "ModFibo.h"
-#include "TextForms.h"
-#include "WindowDriver.h"
-#include "ApplicationSetup.h"
-#include "frmFibo.h"
+#include "number/ModFibo.h"
+#include "number/TextForms.h"
+#include "tests/WindowDriver.h"
+#include "window/ApplicationSetup.h"
+#include "window/frmFibo.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,9 +3,9 @@
 // copying the rows out, typing into the input box, and Clear. Exits 0 when
 // every step gave the expected result, 1 otherwise; memory errors and leaks
 // are Valgrind's part.
-#include "WindowDriver.h"
-#include "ApplicationSetup.h"
-#include "frmFibo.h"
+#include "tests/WindowDriver.h"
+#include "window/ApplicationSetup.h"
+#include "window/frmFibo.h"
 
 #include <QApplication>
 #include <QClipboard>
