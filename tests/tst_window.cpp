@@ -4,6 +4,7 @@
 #include "tests/WindowDriver.h"
 #include "app/AppInfo.h"
 #include "window/ApplicationSetup.h"
+#include "window/ElidedTextTips.h"
 #include "window/frmFibo.h"
 
 #include <QClipboard>
@@ -51,6 +52,8 @@ private slots:
     void copyAllOfTheLargestTable();
     void cellsCutShortShowTheirText_data();
     void cellsCutShortShowTheirText();
+    void tipsOfLongNumbersCanWrap_data();
+    void tipsOfLongNumbersCanWrap();
     void emptiedListScrollsBackToTopLeft_data();
     void emptiedListScrollsBackToTopLeft();
 
@@ -597,6 +600,23 @@ void WindowTest::cellsCutShortShowTheirText()
         });
         QVERIFY(label->width() <= label->screen()->geometry().width());
     }
+}
+
+void WindowTest::tipsOfLongNumbersCanWrap_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("wrappable");
+    const QString zwsp = QStringLiteral("\u200B");
+    QTest::newRow("at the separators") << "1.234.567" << "1." + zwsp + "234." + zwsp + "567";
+    // Where the locale groups nothing (C), a long number still breaks.
+    QTest::newRow("ungrouped") << "12345678901234567890" << "12345678" + zwsp + "90123456" + zwsp + "7890";
+}
+
+void WindowTest::tipsOfLongNumbersCanWrap()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, wrappable);
+    QCOMPARE(wrappableTip(text), wrappable);
 }
 
 void WindowTest::emptiedListScrollsBackToTopLeft_data()

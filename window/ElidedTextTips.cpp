@@ -18,22 +18,25 @@ bool elided(const QStyleOptionViewItem &cell)
     return cell.fontMetrics.elidedText(cell.text, cell.textElideMode, width) != cell.text;
 }
 
-// A long number has nowhere to break a line, and a tooltip wider than the
-// screen is cut off. A zero-width space after each character that is not a
-// letter or digit (the digit-group separators) lets the tooltip wrap there.
-QString wrappable(const QString &text)
+} // namespace
+
+QString wrappableTip(const QString &text)
 {
+    // Runs longer than this (ungrouped digits) get a break every so often.
+    constexpr int longestRun = 8;
     QString wrappable;
     wrappable.reserve(text.size() * 2);
+    int run = 0;
     for (const QChar c : text) {
         wrappable += c;
-        if (!c.isLetterOrNumber())
+        run = c.isLetterOrNumber() ? run + 1 : 0;
+        if (run == 0 || run == longestRun) {
             wrappable += QChar(0x200B);
+            run = 0;
+        }
     }
     return wrappable;
 }
-
-} // namespace
 
 bool ElidedTextTips::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                                const QModelIndex &index)
@@ -43,7 +46,7 @@ bool ElidedTextTips::helpEvent(QHelpEvent *event, QAbstractItemView *view, const
     QStyleOptionViewItem cell = option;
     initStyleOption(&cell, index);
     if (index.isValid() && elided(cell))
-        QToolTip::showText(event->globalPos(), wrappable(cell.text), view->viewport(), option.rect);
+        QToolTip::showText(event->globalPos(), wrappableTip(cell.text), view->viewport(), option.rect);
     else
         QToolTip::hideText();
     return true;

@@ -13,3 +13,8 @@ public:
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override;
 };
+
+// `text` with a zero-width space after each digit-group separator and within
+// long runs of digits: a tooltip wider than the screen wraps, and a long
+// number has nowhere else to break.
+QString wrappableTip(const QString &text);

@@ -61,7 +61,11 @@ bool frmFibo::eventFilter(QObject *watched, QEvent *event)
                         | (modifiers & Qt::AltModifier ? 4 : 0);
             handle([&] { txtInput_KeyUp(keyCode, shift); });
         }
-        return false;
+        // A release that the program sent itself (an edit by an assistive
+        // tool, typed as keys) ends here: the editor would only ask for the
+        // on-screen keyboard, which under a Wayland compositor without a seat
+        // crashes Qt 6.4.
+        return !key.spontaneous();
     }
     case QEvent::InputMethod: {
         // A commit of digits alone is typed by the box itself, pre-edit and
