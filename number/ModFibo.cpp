@@ -59,11 +59,11 @@ double TextToNumber(QString text, const QLocale &locale)
         return 0.0;
     text.remove(u'.');
     const Grouping grouping = Grouping::of(locale);
-    if (grouping.groups()) {
+    // A separator with look-alikes is one of them: one pass removes them all.
+    if (!grouping.lookAlikes.isEmpty())
+        text.removeIf([&grouping](QChar c) { return grouping.lookAlikes.contains(c); });
+    else if (grouping.groups())
         text.remove(grouping.separator);
-        if (!grouping.lookAlikes.isEmpty())
-            text.removeIf([&grouping](QChar c) { return grouping.lookAlikes.contains(c); });
-    }
     return readLeadingNumber(text);
 }
 
