@@ -1,5 +1,4 @@
-#include "app/AppInfo.h"
-#include "window/ApplicationSetup.h"
+#include "app/ApplicationSetup.h"
 #include "window/frmFibo.h"
 
 #include <QApplication>
@@ -25,8 +24,6 @@ QPixmap pngResource(const QString &path)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QLatin1String(ApplicationName));
-    QApplication::setApplicationVersion(QLatin1String(ApplicationVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.corvane"));
 
     QIcon icon;

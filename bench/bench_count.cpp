@@ -1,6 +1,6 @@
 // Count for the largest n on the real window: from the click until all rows
 // are in the list and the window has repainted.
-#include "window/ApplicationSetup.h"
+#include "app/ApplicationSetup.h"
 #include "window/frmFibo.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 //
 //   ./build/bench/soak                  (offscreen)
 //   QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bench/soak
-#include "window/ApplicationSetup.h"
+#include "app/ApplicationSetup.h"
 #include "window/frmFibo.h"
 
 #include <QApplication>

@@ -26,3 +26,18 @@ if(CORVANE_FUZZ)
   add_library(corvane_fuzzer INTERFACE)
   target_link_options(corvane_fuzzer INTERFACE -fsanitize=fuzzer)
 endif()
+
+# Corvane's own libraries and programs, each with the build flags above.
+# Every include names its folder from the repository root: "number/ModFibo.h".
+function(corvane_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE corvane_build_flags)
+  set_target_properties(${name} PROPERTIES AUTOMOC ON AUTOUIC ON POSITION_INDEPENDENT_CODE ON)
+endfunction()
+
+function(corvane_executable name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE corvane_build_flags)
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+endfunction()

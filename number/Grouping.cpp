@@ -62,6 +62,14 @@ Grouping Grouping::of(const QLocale &locale)
     return grouping;
 }
 
+bool Grouping::separatesDigitGroups(QChar c)
+{
+    if (c == u'.' || c == u',')
+        return true;
+    return c != u' ' && std::any_of(std::begin(lookAlikeSets), std::end(lookAlikeSets),
+                                    [c](QStringView set) { return set.contains(c); });
+}
+
 qsizetype Grouping::separatorAt(QStringView text, qsizetype at) const
 {
     if (!groups() || at >= text.size())

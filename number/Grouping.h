@@ -34,6 +34,11 @@ struct Grouping {
 
     bool groups() const { return !separator.isEmpty(); }
 
+    // Whether some locale or reader writes `c` between the digit groups of one
+    // number: "." and ",", and the look-alikes of a space or an apostrophe.
+    // The plain space is not among them: between digits it parts two numbers.
+    static bool separatesDigitGroups(QChar c);
+
     // How many UTF-16 units at `at` in `text` are the separator or one of its
     // look-alikes; 0 where there is none.
     qsizetype separatorAt(QStringView text, qsizetype at) const;

@@ -2,7 +2,6 @@
 
 #include "number/RuntimeError.h"
 
-#include <QCoreApplication>
 
 void FakeLog::failOn(const QString &operation, int occurrence)
 {
@@ -77,5 +76,5 @@ void FakeList::setSelected(ListRow row, bool selected)
 void FakeMessages::msgBox(const QString &text, MsgBoxStyle style, const std::optional<QString> &title)
 {
     log_.record(QStringLiteral("msgBox"), text);
-    shown.push_back({text, style, title.value_or(QCoreApplication::applicationName())});
+    shown.push_back({text, style, title.value_or(QString())});
 }

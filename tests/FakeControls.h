@@ -68,7 +68,7 @@ public:
     struct Shown {
         QString text;
         MsgBoxStyle style;
-        QString title; // as the user sees it
+        QString title; // empty: none of its own
     };
 
     explicit FakeMessages(FakeLog &log) : log_(log) {}

@@ -3,7 +3,7 @@
 // edges of each box, and edits that only the input box takes, by its key
 // rules (de_DE: "." groups digits).
 #include "tests/WindowDriver.h"
-#include "window/ApplicationSetup.h"
+#include "app/ApplicationSetup.h"
 #include "window/frmFibo.h"
 
 #include <QAccessible>

@@ -1,6 +1,5 @@
 // Table generation against fake controls: outcomes, the order of the
 // operations, and a failure of any one of them.
-#include "app/AppInfo.h"
 #include "tests/FakeControls.h"
 #include "sequence/GenFibo.h"
 #include "number/RuntimeError.h"
@@ -24,7 +23,8 @@ QString rowText(const FakeList::Row &row)
 
 const QString tooBig = QStringLiteral("Number too big for computing !");
 const QString systemComputer = QStringLiteral("System Computer");
-const QString corvane = QStringLiteral("Corvane");
+// No title of its own: the window shows the application's name.
+const QString applicationTitle;
 const QString subscript = QStringLiteral("Subscript out of range");
 
 } // namespace
@@ -34,7 +34,6 @@ Q_DECLARE_METATYPE(Outcome)
 class GenFiboTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void outcomes_data();
     void outcomes();
     void operationsInOrder();
@@ -44,12 +43,6 @@ private slots:
     void repeatedCallsReplaceTheTable_data();
     void repeatedCallsReplaceTheTable();
 };
-
-void GenFiboTest::initTestCase()
-{
-    // Message boxes without a title of their own show the application name.
-    QCoreApplication::setApplicationName(QLatin1String(ApplicationName));
-}
 
 void GenFiboTest::outcomes_data()
 {
@@ -74,13 +67,13 @@ void GenFiboTest::outcomes_data()
     QTest::newRow("1477 refused") << "de_DE" << "1477" << Outcome{0, {}, {}, {}, tooBig, systemComputer, MsgBoxStyle::Critical};
     QTest::newRow("largest int refused") << "de_DE" << "2147483647"
                                          << Outcome{0, {}, {}, {}, tooBig, systemComputer, MsgBoxStyle::Critical};
-    QTest::newRow("empty") << "de_DE" << "" << Outcome{0, {}, {}, {}, subscript, corvane};
-    QTest::newRow("zero") << "de_DE" << "0" << Outcome{0, {}, {}, {}, subscript, corvane};
-    QTest::newRow("letters read as 0") << "de_DE" << "abc" << Outcome{0, {}, {}, {}, subscript, corvane};
-    QTest::newRow("negative") << "de_DE" << "-5" << Outcome{0, {}, {}, {}, subscript, corvane};
-    QTest::newRow("eleven nines") << "de_DE" << "99999999999" << Outcome{0, {}, {}, {}, "Overflow", corvane};
-    QTest::newRow("two to the 31") << "de_DE" << "2.147.483.648" << Outcome{0, {}, {}, {}, "Overflow", corvane};
-    QTest::newRow("beyond a double") << "de_DE" << QString(400, u'9') << Outcome{0, {}, {}, {}, "Overflow", corvane};
+    QTest::newRow("empty") << "de_DE" << "" << Outcome{0, {}, {}, {}, subscript, applicationTitle};
+    QTest::newRow("zero") << "de_DE" << "0" << Outcome{0, {}, {}, {}, subscript, applicationTitle};
+    QTest::newRow("letters read as 0") << "de_DE" << "abc" << Outcome{0, {}, {}, {}, subscript, applicationTitle};
+    QTest::newRow("negative") << "de_DE" << "-5" << Outcome{0, {}, {}, {}, subscript, applicationTitle};
+    QTest::newRow("eleven nines") << "de_DE" << "99999999999" << Outcome{0, {}, {}, {}, "Overflow", applicationTitle};
+    QTest::newRow("two to the 31") << "de_DE" << "2.147.483.648" << Outcome{0, {}, {}, {}, "Overflow", applicationTitle};
+    QTest::newRow("beyond a double") << "de_DE" << QString(400, u'9') << Outcome{0, {}, {}, {}, "Overflow", applicationTitle};
 }
 
 void GenFiboTest::outcomes()
@@ -186,7 +179,7 @@ void GenFiboTest::failingOperation()
     QCOMPARE(w.txtOut2.value, out2);
     QCOMPARE(w.messages.shown.size(), std::size_t(1));
     QCOMPARE(w.messages.shown[0].text, operation + " failed");
-    QCOMPARE(w.messages.shown[0].title, corvane);
+    QCOMPARE(w.messages.shown[0].title, applicationTitle);
     QCOMPARE(w.messages.shown[0].style, MsgBoxStyle::OkOnly);
     // The work stopped at the failing step.
     QVERIFY(w.log.calls.last().startsWith(QStringLiteral("msgBox(")));

@@ -3,7 +3,7 @@
 // separator; the C locale has none).
 #include "window/KeyCodes.h"
 #include "tests/WindowDriver.h"
-#include "window/ApplicationSetup.h"
+#include "app/ApplicationSetup.h"
 #include "window/frmFibo.h"
 
 #include <QClipboard>

@@ -2,9 +2,8 @@
 // commands, focus, the message boxes, its colours under a dark theme, and
 // getting rows out of the list.
 #include "tests/WindowDriver.h"
-#include "app/AppInfo.h"
-#include "window/ApplicationSetup.h"
-#include "window/ElidedTextTips.h"
+#include "app/ApplicationSetup.h"
+#include "window/list/ListCellTips.h"
 #include "window/frmFibo.h"
 
 #include <QClipboard>
@@ -72,8 +71,6 @@ private:
 
 void WindowTest::initTestCase()
 {
-    // Message boxes without a title of their own show the application name.
-    QCoreApplication::setApplicationName(QLatin1String(ApplicationName));
     setUpApplication();
 }
 

@@ -3,14 +3,14 @@
 // regrouped by the regional settings.
 #include "window/frmFibo.h"
 
-#include "window/KeyCodes.h"
 #include "number/TextForms.h"
-#include "window/UntrappedErrors.h"
+#include "sequence/UntrappedErrors.h"
+#include "window/KeyCodes.h"
 #include "window/WindowControls.h"
-#include "ui_frmFibo.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 
 #include <algorithm>
@@ -45,7 +45,7 @@ void frmFibo::txtInput_KeyUp(int &KeyCode, int &Shift)
 
 bool frmFibo::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != ui->txtInput)
+    if (watched != &controls->txtInput.editor())
         return QWidget::eventFilter(watched, event);
 
     switch (event->type()) {
@@ -109,11 +109,11 @@ bool frmFibo::typeCharacters(const QString &text)
         else if (KeyAscii == 8 && !typed.isEmpty())
             typed.chop(1);
         else if (KeyAscii == 8)
-            ui->txtInput->backspace();
+            controls->txtInput.editor().backspace();
         else if (KeyAscii != 13)
             typed.append(QString::fromUcs4(&c, 1));
     }
     if (!typed.isEmpty())
-        ui->txtInput->insert(typed);
+        controls->txtInput.editor().insert(typed);
     return true;
 }

@@ -1,14 +1,68 @@
 #include "window/WindowControls.h"
 
-#include "window/RowsView.h"
+#include "window/list/ListView.h"
 #include "ui_frmFibo.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+
+QString InputBox::text() const
+{
+    return editor_.text();
+}
+
+void InputBox::setText(const QString &text)
+{
+    // Replaced as an edit of the user's, not with QLineEdit::setText, which
+    // would clear the undo history: the box's Undo brings back the text that
+    // a stray key emptied.
+    editor_.selectAll();
+    editor_.insert(text);
+}
+
+void InputBox::setSelStart(int position)
+{
+    editor_.deselect();
+    editor_.setCursorPosition(std::clamp(position, 0, int(editor_.text().size())));
+}
+
+void InputBox::setFocus()
+{
+    editor_.setFocus(Qt::OtherFocusReason);
+}
+
+int InputBox::maxLength() const
+{
+    return editor_.maxLength();
+}
+
+QString ResultBox::text() const
+{
+    return editor_.toPlainText();
+}
+
+void ResultBox::setText(const QString &text)
+{
+    editor_.setPlainText(text);
+}
+
+void WindowMessageBoxes::msgBox(const QString &text, MsgBoxStyle style, const std::optional<QString> &title)
+{
+    QMessageBox box(style == MsgBoxStyle::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    title.value_or(QCoreApplication::applicationName()), text, QMessageBox::Ok, &parent_);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
 
 WindowControls::WindowControls(QWidget &window, Ui::frmFibo &ui)
     : messages(window),
       txtInput(*ui.txtInput),
       txtOut(*ui.txtOut),
       txtOut2(*ui.txtOut2),
-      rows(showRowsIn(*ui.Lv, messages)),
-      Lv(rows, *ui.Lv->selectionModel())
+      Lv(setUpListView(*ui.Lv, messages), *ui.Lv)
 {
 }

@@ -1,15 +1,53 @@
 #pragma once
 
 #include "sequence/Controls.h"
-#include "window/ListModelItems.h"
-#include "window/TextBoxes.h"
-#include "window/WindowMessageBoxes.h"
+#include "window/list/ListModelItems.h"
 
 namespace Ui {
 class frmFibo;
 }
-class ListRowsModel;
+class QLineEdit;
+class QPlainTextEdit;
 class QWidget;
+
+// The input box over a QLineEdit, with the operations that only the window's
+// own handlers use: the caret, the focus, the most characters it holds, and
+// the editor itself for what its key handling does beyond them.
+class InputBox : public TextBox {
+public:
+    explicit InputBox(QLineEdit &editor) : editor_(editor) {}
+    QString text() const override;
+    void setText(const QString &text) override;
+    // Moves the caret to `position` (characters from the start) and drops the selection.
+    void setSelStart(int position);
+    void setFocus();
+    int maxLength() const;
+    QLineEdit &editor() const { return editor_; }
+
+private:
+    QLineEdit &editor_;
+};
+
+// A read-only, multi-line result box over a QPlainTextEdit.
+class ResultBox : public TextBox {
+public:
+    explicit ResultBox(QPlainTextEdit &editor) : editor_(editor) {}
+    QString text() const override;
+    void setText(const QString &text) override;
+
+private:
+    QPlainTextEdit &editor_;
+};
+
+// Application-modal QMessageBox.
+class WindowMessageBoxes : public MessageBoxes {
+public:
+    explicit WindowMessageBoxes(QWidget &parent) : parent_(parent) {}
+    void msgBox(const QString &text, MsgBoxStyle style, const std::optional<QString> &title) override;
+
+private:
+    QWidget &parent_;
+};
 
 // The control operations of the window's text boxes, list and message boxes.
 struct WindowControls {
@@ -19,7 +57,6 @@ struct WindowControls {
     InputBox txtInput;
     ResultBox txtOut;
     ResultBox txtOut2;
-    ListRowsModel &rows; // shown by the list, which owns it
     ListModelItems Lv;
 
     FiboControls fibo() { return {txtInput, txtOut, txtOut2, Lv, messages}; }

@@ -26,7 +26,6 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -42,13 +41,9 @@ private:
     bool txtInputKeyPressed(const QKeyEvent &event);
     bool typeCharacters(const QString &text);
 
-    // Centred on the available screen area, title bar included.
-    void centreFrame(const QMargins &frame);
-
     // Runs a handler; an error it does not trap is reported, never thrown on.
     void handle(const std::function<void()> &handler);
 
     std::unique_ptr<Ui::frmFibo> ui;
     std::unique_ptr<WindowControls> controls;
-    bool frameCentred = false;
 };

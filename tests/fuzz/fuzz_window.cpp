@@ -13,7 +13,7 @@
 #include "number/ModFibo.h"
 #include "number/TextForms.h"
 #include "tests/WindowDriver.h"
-#include "window/ApplicationSetup.h"
+#include "app/ApplicationSetup.h"
 #include "window/frmFibo.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 // every step gave the expected result, 1 otherwise; memory errors and leaks
 // are Valgrind's part.
 #include "tests/WindowDriver.h"
-#include "window/ApplicationSetup.h"
+#include "app/ApplicationSetup.h"
 #include "window/frmFibo.h"
 
 #include <QApplication>

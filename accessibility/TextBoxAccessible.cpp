@@ -1,6 +1,6 @@
-#include "window/TextBoxAccessible.h"
+#include "accessibility/TextBoxAccessible.h"
 
-#include "window/TextSegments.h"
+#include "accessibility/TextSegments.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,8 +1,9 @@
-#include "window/ListModelItems.h"
+#include "window/list/ListModelItems.h"
 
-#include "window/ListRowsModel.h"
+#include "window/list/ListRowsModel.h"
 #include "number/RuntimeError.h"
 
+#include <QAbstractItemView>
 #include <QItemSelectionModel>
 
 void ListModelItems::clear()
@@ -47,6 +48,6 @@ QString ListModelItems::subItem(ListRow row, int subItem) const
 void ListModelItems::setSelected(ListRow row, bool selected)
 {
     const QModelIndex first = rows_.index(modelRow(row), 0);
-    selection_.select(first, (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect)
-                                 | QItemSelectionModel::Rows);
+    view_.selectionModel()->select(first, (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect)
+                                            | QItemSelectionModel::Rows);
 }

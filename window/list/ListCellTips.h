@@ -4,7 +4,7 @@
 
 // Draws cells as usual; a cell whose text is cut short ("…") shows its whole
 // text as its tooltip, and one shown whole has none.
-class ElidedTextTips : public QStyledItemDelegate {
+class ListCellTips : public QStyledItemDelegate {
     Q_OBJECT
 
 public:

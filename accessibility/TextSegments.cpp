@@ -1,4 +1,6 @@
-#include "window/TextSegments.h"
+#include "accessibility/TextSegments.h"
+
+#include "number/Grouping.h"
 
 #include <algorithm>
 
@@ -7,25 +9,6 @@ namespace {
 bool endsParagraph(QChar c)
 {
     return c == u'\n' || c == QChar::ParagraphSeparator;
-}
-
-// A digit-group or decimal separator, as the locales write them, between two
-// digits keeps a number one word, as it is read out.
-bool joinsDigits(QChar c)
-{
-    switch (c.unicode()) {
-    case u'.':
-    case u',':
-    case u'\'':
-    case 0x00A0: // no-break space
-    case 0x02BC: // modifier letter apostrophe
-    case 0x2009: // thin space
-    case 0x2019: // right single quotation mark
-    case 0x202F: // narrow no-break space
-        return true;
-    default:
-        return false;
-    }
 }
 
 // The code point at i; a low surrogate counts as the pair it ends.
@@ -44,12 +27,14 @@ bool continuesCharacter(const QString &text, int i)
     return text.at(i).isLowSurrogate() || QChar::isMark(codePointAt(text, i));
 }
 
+// A digit-group or decimal separator between two digits keeps a number one
+// word, as it is read out.
 bool isWordCharacter(const QString &text, int i)
 {
     const char32_t c = codePointAt(text, i);
     if (QChar::isLetterOrNumber(c))
         return true;
-    return i > 0 && i + 1 < text.size() && joinsDigits(text.at(i)) && text.at(i - 1).isDigit()
+    return i > 0 && i + 1 < text.size() && ModFibo::Grouping::separatesDigitGroups(text.at(i)) && text.at(i - 1).isDigit()
            && text.at(i + 1).isDigit();
 }
 

@@ -1,4 +1,4 @@
-#include "window/ListRowsModel.h"
+#include "window/list/ListRowsModel.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "window/ElidedTextTips.h"
+#include "window/list/ListCellTips.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -38,7 +38,7 @@ QString wrappableTip(const QString &text)
     return wrappable;
 }
 
-bool ElidedTextTips::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+bool ListCellTips::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                                const QModelIndex &index)
 {
     if (event->type() != QEvent::ToolTip)

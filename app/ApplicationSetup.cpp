@@ -1,7 +1,9 @@
-#include "window/ApplicationSetup.h"
+#include "app/ApplicationSetup.h"
 
-#include "window/WindowAccessibility.h"
+#include "accessibility/AccessibleInterfaces.h"
+#include "app/AppInfo.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
@@ -34,6 +36,8 @@ void mapFormFonts()
 
 void setUpApplication()
 {
+    QCoreApplication::setApplicationName(QLatin1String(ApplicationName));
+    QCoreApplication::setApplicationVersion(QLatin1String(ApplicationVersion));
     mapFormFonts();
     installAccessibleInterfaces();
 }

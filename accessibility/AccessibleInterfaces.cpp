@@ -1,6 +1,6 @@
-#include "window/WindowAccessibility.h"
+#include "accessibility/AccessibleInterfaces.h"
 
-#include "window/TextBoxAccessible.h"
+#include "accessibility/TextBoxAccessible.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

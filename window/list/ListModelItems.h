@@ -3,13 +3,13 @@
 #include "sequence/Controls.h"
 
 class ListRowsModel;
-class QItemSelectionModel;
+class QAbstractItemView;
 
-// The list operations over the list's rows model and the view's selection.
+// The list operations over the list's rows model and its view's selection.
 // Row position k is model row k - 1; sub-items 1 and 2 are columns 1 and 2.
 class ListModelItems : public ListItems {
 public:
-    ListModelItems(ListRowsModel &rows, QItemSelectionModel &selection) : rows_(rows), selection_(selection) {}
+    ListModelItems(ListRowsModel &rows, QAbstractItemView &view) : rows_(rows), view_(view) {}
 
     void clear() override;
     ListRow add(int index) override;
@@ -25,5 +25,5 @@ private:
     static int column(int subItem);
 
     ListRowsModel &rows_;
-    QItemSelectionModel &selection_;
+    QAbstractItemView &view_;
 };

@@ -1,8 +1,8 @@
-#include "window/RowsView.h"
+#include "window/list/ListView.h"
 
-#include "window/ElidedTextTips.h"
-#include "window/ListRowsModel.h"
-#include "window/UntrappedErrors.h"
+#include "sequence/UntrappedErrors.h"
+#include "window/list/ListCellTips.h"
+#include "window/list/ListRowsModel.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -34,34 +34,42 @@ void copyRows(const ListRowsModel &rows, const QList<int> &which)
         QGuiApplication::clipboard()->setText(rows.rowsText(which));
 }
 
-} // namespace
-
-ListRowsModel &showRowsIn(QTreeView &view, MessageBoxes &messages)
+void addCopyActions(QTreeView &view, ListRowsModel &rows, MessageBoxes &messages)
 {
-    auto *rows = new ListRowsModel(&view);
-    view.setModel(rows);
-    view.setItemDelegate(new ElidedTextTips(&view));
-
-    addAction(view, QStringLiteral("&Copy"), QKeySequence::keyBindings(QKeySequence::Copy), messages, [&view, rows] {
+    addAction(view, QStringLiteral("&Copy"), QKeySequence::keyBindings(QKeySequence::Copy), messages, [&view, &rows] {
         QList<int> selected;
         for (const QModelIndex &index : view.selectionModel()->selectedRows())
             selected.append(index.row());
-        copyRows(*rows, selected);
+        copyRows(rows, selected);
     });
-    addAction(view, QStringLiteral("Copy &all rows"), {}, messages, [rows] {
-        QList<int> all(rows->rowCount());
+    addAction(view, QStringLiteral("Copy &all rows"), {}, messages, [&rows] {
+        QList<int> all(rows.rowCount());
         std::iota(all.begin(), all.end(), 0);
-        copyRows(*rows, all);
+        copyRows(rows, all);
     });
     addAction(view, QStringLiteral("&Select all"), QKeySequence::keyBindings(QKeySequence::SelectAll), messages,
               [&view] { view.selectAll(); });
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
+}
 
+void scrollBackWhenEmptied(QTreeView &view, const ListRowsModel &rows)
+{
     // Left scrolled to the right, the list would show the next rows' far ends
     // only and look empty.
-    QObject::connect(rows, &QAbstractItemModel::modelReset, &view, [&view] {
+    QObject::connect(&rows, &QAbstractItemModel::modelReset, &view, [&view] {
         view.horizontalScrollBar()->setValue(0);
         view.verticalScrollBar()->setValue(0);
     });
+}
+
+} // namespace
+
+ListRowsModel &setUpListView(QTreeView &view, MessageBoxes &messages)
+{
+    auto *rows = new ListRowsModel(&view);
+    view.setModel(rows);
+    view.setItemDelegate(new ListCellTips(&view));
+    addCopyActions(view, *rows, messages);
+    scrollBackWhenEmptied(view, *rows);
     return *rows;
 }

@@ -1,16 +1,20 @@
 // Where the window's frame goes on the screen.
-#include "window/FramePlacement.h"
+#include "window/placement/WindowPlacement.h"
 
 #include <QtTest>
 
-class FramePlacementTest : public QObject {
+Q_DECLARE_METATYPE(std::vector<std::uint32_t>)
+
+class WindowPlacementTest : public QObject {
     Q_OBJECT
 private slots:
     void place_data();
     void place();
+    void frameExtents_data();
+    void frameExtents();
 };
 
-void FramePlacementTest::place_data()
+void WindowPlacementTest::place_data()
 {
     QTest::addColumn<QRect>("available");
     QTest::addColumn<QSize>("frame");
@@ -25,7 +29,7 @@ void FramePlacementTest::place_data()
     QTest::newRow("area not at 0,0, too big") << QRect(-800, 32, 800, 448) << QSize(944, 600) << QPoint(-800, 32);
 }
 
-void FramePlacementTest::place()
+void WindowPlacementTest::place()
 {
     QFETCH(QRect, available);
     QFETCH(QSize, frame);
@@ -33,5 +37,25 @@ void FramePlacementTest::place()
     QCOMPARE(centredFramePosition(available, frame), topLeft);
 }
 
-QTEST_APPLESS_MAIN(FramePlacementTest)
-#include "tst_framePlacement.moc"
+void WindowPlacementTest::frameExtents_data()
+{
+    using Extents = std::vector<std::uint32_t>;
+    QTest::addColumn<Extents>("extents"); // left, right, top, bottom
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QMargins>("margins");
+
+    QTest::newRow("openbox") << Extents{1, 1, 23, 4} << 1.0 << QMargins(1, 23, 1, 4);
+    QTest::newRow("at twice the scale") << Extents{2, 4, 46, 8} << 2.0 << QMargins(1, 23, 2, 4);
+    QTest::newRow("not four values") << Extents{1, 1, 23} << 1.0 << QMargins();
+}
+
+void WindowPlacementTest::frameExtents()
+{
+    QFETCH(std::vector<std::uint32_t>, extents);
+    QFETCH(qreal, ratio);
+    QFETCH(QMargins, margins);
+    QCOMPARE(frameExtentsMargins(extents, ratio), margins);
+}
+
+QTEST_APPLESS_MAIN(WindowPlacementTest)
+#include "tst_windowPlacement.moc"

@@ -1,7 +1,0 @@
-#pragma once
-
-// What the application sets up once, after its QApplication exists and before
-// its first window: the fonts the form asks for, and what screen readers are
-// shown of the window. The program's main and every test that builds the
-// window call it.
-void setUpApplication();
