@@ -1,7 +1,9 @@
 #include "accessibility/TextBoxAccessible.h"
 
+#include "accessibility/PlainText.h"
 #include "accessibility/TextSegments.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -28,7 +30,7 @@ QString TextBoxAccessible::wholeText() const
 {
     if (const QLineEdit *box = lineEdit())
         return box->text();
-    return plainTextEdit()->toPlainText();
+    return plainText(*plainTextEdit()->document());
 }
 
 bool TextBoxAccessible::acceptsEdits() const
@@ -165,6 +167,8 @@ std::vector<int> TextBoxAccessible::lineStarts() const
     if (!box)
         return starts;
     for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        // Asking for its rectangle lays out a block not shown yet.
+        box->document()->documentLayout()->blockBoundingRect(block);
         const QTextLayout *layout = block.layout();
         for (int line = 1; layout && line < layout->lineCount(); ++line)
             starts.push_back(block.position() + layout->lineAt(line).textStart());

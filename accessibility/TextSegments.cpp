@@ -89,7 +89,9 @@ std::vector<int> segmentStarts(const QString &text, const std::vector<int> &line
     }
     if (kind == QAccessible::LineBoundary) {
         for (const int start : lineStarts) {
-            if (start > 0 && start < length)
+            // A line that the box wraps inside a word, such as a long number,
+            // goes on to the word's end: the word is read whole.
+            if (start > 0 && start < length && !(isWordCharacter(text, start - 1) && isWordCharacter(text, start)))
                 starts.push_back(start);
         }
         std::sort(starts.begin(), starts.end());

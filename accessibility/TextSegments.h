@@ -19,9 +19,10 @@ struct TextSpan {
 // into consecutive segments: characters; runs of word characters (a number
 // with its group and decimal separators is one word) and the runs between
 // them; sentences with the blanks after them; displayed lines, which begin at
-// 0, at each of `lineStarts` and after each line feed; paragraphs, each with
-// its line feed. A text that ends with a line feed has an empty last line and
-// paragraph. NoBoundary answers the whole text "at" any offset.
+// 0, at each of `lineStarts` that does not fall inside a word, and after each
+// line feed; paragraphs, each with its line feed. A text that ends with a line
+// feed has an empty last line and paragraph. NoBoundary answers the whole text
+// "at" any offset.
 //
 // Offset -1 stands for the end of the text; the end lies after the last
 // character, word and sentence (whose word or sentence it still answers "at")

@@ -1,5 +1,6 @@
 #include "window/WindowControls.h"
 
+#include "accessibility/PlainText.h"
 #include "window/list/ListView.h"
 #include "ui_frmFibo.h"
 
@@ -42,7 +43,7 @@ int InputBox::maxLength() const
 
 QString ResultBox::text() const
 {
-    return editor_.toPlainText();
+    return plainText(*editor_.document());
 }
 
 void ResultBox::setText(const QString &text)
