@@ -13,6 +13,8 @@ private slots:
     void boundaries();
     void groupedNumberIsOneWord_data();
     void groupedNumberIsOneWord();
+    void wrappedLines_data();
+    void wrappedLines();
 };
 
 void TextSegmentsTest::boundaries_data()
@@ -109,6 +111,29 @@ void TextSegmentsTest::groupedNumberIsOneWord()
     const QString number = QStringLiteral("354") + separator + QStringLiteral("224") + separator + QStringLiteral("848");
     const TextSpan word = textSpan(number + QStringLiteral(" 55"), {}, QAccessible::WordBoundary, TextQuery::At, 5);
     QCOMPARE(std::pair(word.start, word.end), std::pair(0, int(number.size())));
+}
+
+void TextSegmentsTest::wrappedLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("shown"); // where the box starts its wrapped lines
+    QTest::addColumn<QString>("read"); // the lines "start-end" read at each of them
+    QTest::newRow("number") << QStringLiteral("354.224.848") << QList<int>{4, 8} << "0-11 0-11";
+    QTest::newRow("number, U+202F") << QStringLiteral("354\u202F224\u202F848") << QList<int>{4, 8} << "0-11 0-11";
+    QTest::newRow("words") << QStringLiteral("12 345 678") << QList<int>{3, 7} << "3-7 7-10";
+}
+
+void TextSegmentsTest::wrappedLines()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<int>, shown);
+    QFETCH(QString, read);
+    QStringList got;
+    for (const int start : shown) {
+        const TextSpan line = textSpan(text, {shown.cbegin(), shown.cend()}, QAccessible::LineBoundary, TextQuery::At, start);
+        got << QStringLiteral("%1-%2").arg(line.start).arg(line.end);
+    }
+    QCOMPARE(got.join(u' '), read);
 }
 
 QTEST_APPLESS_MAIN(TextSegmentsTest)

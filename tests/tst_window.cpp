@@ -2,6 +2,7 @@
 // commands, focus, the message boxes and the read-only result boxes.
 #include "app/ApplicationSetup.h"
 #include "tests/WindowDriver.h"
+#include "window/WindowControls.h"
 #include "window/frmFibo.h"
 
 #include <QClipboard>
@@ -9,6 +10,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTreeView>
 #include <QtTest>
 
@@ -30,6 +33,8 @@ private slots:
     void tabOrder();
     void resultBoxesAreReadOnly_data();
     void resultBoxesAreReadOnly();
+    void numBoxKeepsGroupsWhole_data();
+    void numBoxKeepsGroupsWhole();
     void enterAndEscapePressNoButton_data();
     void enterAndEscapePressNoButton();
 
@@ -229,6 +234,40 @@ void WindowTest::resultBoxesAreReadOnly()
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("55"));
+}
+
+void WindowTest::numBoxKeepsGroupsWhole_data()
+{
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("en_US") << ",";
+    QTest::newRow("fr_FR") << "\u202F";
+    QTest::newRow("sv_SE") << "\u00A0";
+    QTest::newRow("C, ungrouped") << "";
+}
+
+// F(1476) as each locale groups it: shown over several lines, each ending
+// after a separator (where there is one), and its text leaves the box exactly.
+void WindowTest::numBoxKeepsGroupsWhole()
+{
+    QFETCH(QString, separator);
+    const QString number =
+        (QStringList{"130", "698", "922", "376", "339", "870"} + QList<QString>(97, QStringLiteral("000"))).join(separator);
+    ResultBox txtOut2(*w->txtOut2);
+    txtOut2.setText(number);
+    QCOMPARE(txtOut2.text(), number);
+    w->txtOut2->setFocus();
+    QTest::keyClick(w->txtOut2, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(w->txtOut2, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), number);
+
+    const QTextLayout *layout = w->txtOut2->document()->firstBlock().layout();
+    QVERIFY(layout->lineCount() > 1);
+    for (int i = 0; i + 1 < layout->lineCount(); ++i) {
+        const QTextLine line = layout->lineAt(i);
+        QVERIFY(line.naturalTextWidth() <= line.width());
+        if (!separator.isEmpty())
+            QCOMPARE(number.mid(line.textStart() + line.textLength() - 1, 1), separator);
+    }
 }
 
 void WindowTest::enterAndEscapePressNoButton_data()
