@@ -41,11 +41,12 @@ void sendKey(QWidget *target, QEvent::Type type, Qt::Key key, const QString &tex
     QApplication::sendEvent(target, &event);
 }
 
-// Opens the focused control's context menu as the Menu key does and chooses
-// the action whose text, less its access key and shortcut, is `name`. A menu
-// may run an event loop of its own until it closes: it is chosen from as
-// soon as it shows. False when no such action is there and enabled.
-bool chooseFromContextMenu(QWidget *target, const QString &name)
+// Opens the focused control's context menu, as the Menu key does or by
+// Shift+F10, and chooses the action whose text, less its access key and
+// shortcut, is `name`. A menu may run an event loop of its own until it
+// closes: it is chosen from as soon as it shows. False when no such action is
+// there and enabled.
+bool chooseFromContextMenu(QWidget *target, const QString &name, bool byShiftF10)
 {
     bool chosen = false;
     QTimer chooser;
@@ -67,7 +68,10 @@ bool chooseFromContextMenu(QWidget *target, const QString &name)
     chooser.start();
     const QPoint at = target->rect().center();
     QContextMenuEvent event(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
-    QApplication::sendEvent(target, &event);
+    if (byShiftF10)
+        QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
+    else
+        QApplication::sendEvent(target, &event);
     if (!QTest::qWaitFor([&chooser] { return !chooser.isActive(); }, 2000))
         return false;
     // A desktop leaves the focus in the control once the menu has closed;
@@ -174,8 +178,8 @@ void WindowDriver::run(const QString &step)
         txtInput->setSelection(int(from), int(selected.size()));
     } else if (verb == u"clip") {
         QApplication::clipboard()->setText(argument);
-    } else if (verb == u"menu") {
-        QVERIFY2(chooseFromContextMenu(focused, argument), qPrintable(step));
+    } else if (verb == u"menu" || verb == u"shift-f10") {
+        QVERIFY2(chooseFromContextMenu(focused, argument, verb == u"shift-f10"), qPrintable(step));
     } else if (verb == u"click-row" || verb == u"ctrl-click-row") {
         const QRect row = Lv->visualRect(Lv->model()->index(argument.toInt(), 0));
         QTest::mouseClick(Lv->viewport(), Qt::LeftButton,

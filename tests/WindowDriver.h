@@ -81,6 +81,7 @@ public:
     //   select:TEXT        select the first TEXT in the input box with the mouse
     //   clip:TEXT          put TEXT on the clipboard
     //   menu:ACTION        choose ACTION from the context menu, opened as the Menu key does
+    //   shift-f10:ACTION   the same, the menu opened by Shift+F10
     //   click-row:N        click row N of the list; ctrl-click-row:N with Ctrl held
     //   count              press Count (message boxes are answered and kept)
     // "{s}" in TEXT stands for the digit-group separator of the system's locale.

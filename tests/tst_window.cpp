@@ -35,6 +35,8 @@ private slots:
     void resultBoxesAreReadOnly();
     void numBoxKeepsGroupsWhole_data();
     void numBoxKeepsGroupsWhole();
+    void shiftF10OpensContextMenu_data();
+    void shiftF10OpensContextMenu();
     void enterAndEscapePressNoButton_data();
     void enterAndEscapePressNoButton();
 
@@ -268,6 +270,30 @@ void WindowTest::numBoxKeepsGroupsWhole()
         if (!separator.isEmpty())
             QCOMPARE(number.mid(line.textStart() + line.textLength() - 1, 1), separator);
     }
+}
+
+void WindowTest::shiftF10OpensContextMenu_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("selectAll"); // the action of its context menu
+    QTest::newRow("Lv") << "Lv" << "Select all";
+    for (const char *box : {"txtInput", "txtOut", "txtOut2"})
+        QTest::newRow(box) << box << "Select All";
+}
+
+void WindowTest::shiftF10OpensContextMenu()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, selectAll);
+    w->type(QStringLiteral("10"));
+    w->count();
+    QWidget *focused = w->control(qPrintable(control));
+    focused->setFocus();
+    w->run("shift-f10:" + selectAll);
+    if (focused == w->Lv)
+        QCOMPARE(w->Lv->selectionModel()->selectedRows().size(), w->rows());
+    else
+        QVERIFY(!focused->inputMethodQuery(Qt::ImCurrentSelection).toString().isEmpty());
 }
 
 void WindowTest::enterAndEscapePressNoButton_data()

@@ -1,6 +1,7 @@
 #include "window/frmFibo.h"
 
 #include "sequence/UntrappedErrors.h"
+#include "window/ContextMenuKey.h"
 #include "window/FormLook.h"
 #include "window/WindowControls.h"
 #include "window/placement/WindowPlacement.h"
@@ -15,6 +16,7 @@ frmFibo::frmFibo(QWidget *parent)
     ui->setupUi(this);
     controls = std::make_unique<WindowControls>(*this, *ui);
     applyFormLook(*this);
+    addContextMenuKey(*this);
 
     ui->txtInput->installEventFilter(this);
     connect(ui->cmdCount, &QPushButton::clicked, this, [this] { handle([this] { cmdCount_Click(); }); });
