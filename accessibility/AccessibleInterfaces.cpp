@@ -1,9 +1,11 @@
 #include "accessibility/AccessibleInterfaces.h"
 
+#include "accessibility/ListTableAccessible.h"
 #include "accessibility/TextBoxAccessible.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTreeView>
 
 namespace {
 
@@ -20,6 +22,11 @@ QAccessibleInterface *corvaneInterface(const QString &className, QObject *object
     if ((className == QLatin1String("QLineEdit") && lineEdit && lineEdit->echoMode() == QLineEdit::Normal)
         || (className == QLatin1String("QPlainTextEdit") && qobject_cast<QPlainTextEdit *>(widget)))
         return new TextBoxAccessible(widget);
+    // The program's tree views show lists without branches. (Whether one has
+    // branches cannot be told here: the interface may be asked for while the
+    // form is still setting the view up.)
+    if (auto *treeView = qobject_cast<QTreeView *>(widget); className == QLatin1String("QTreeView") && treeView)
+        return new ListTableAccessible(treeView);
     return nullptr;
 }
 

@@ -2,5 +2,6 @@
 
 // Installs what assistive tools are shown instead of Qt's defaults:
 // the window as an application's frame (a top-level plain QWidget would be a
-// filler pane), and the text boxes through TextBoxAccessible.
+// filler pane), the text boxes through TextBoxAccessible, and a list in
+// columns as a table (ListTableAccessible).
 void installAccessibleInterfaces();

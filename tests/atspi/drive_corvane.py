@@ -62,7 +62,7 @@ class Driver:
         self.step_no = 0
         self.events = []
         self.listener = Atspi.EventListener.new(lambda event: self.events.append(event))
-        for kind in ("object:text-changed:insert", "object:text-caret-moved"):
+        for kind in ("object:text-changed:insert", "object:text-caret-moved", "object:state-changed:focused"):
             self.listener.register(kind)
 
     # -- helpers -----------------------------------------------------------
@@ -224,7 +224,7 @@ class Driver:
         self.input = self.find(self.window, "Enter n", pyatspi.ROLE_TEXT)
         self.out_exp = self.find(self.window, "Result (EXP)", pyatspi.ROLE_TEXT)
         self.out_num = self.find(self.window, "Result (NUM)", pyatspi.ROLE_TEXT)
-        self.table = self.find(self.window, "Fibonacci sequence")
+        self.table = self.find(self.window, "Fibonacci sequence", pyatspi.ROLE_TABLE)
         self.count = self.find(self.window, "Count", pyatspi.ROLE_PUSH_BUTTON)
         self.close = self.find(self.window, "Close", pyatspi.ROLE_PUSH_BUTTON)
 
@@ -248,10 +248,11 @@ class Driver:
         self.step("check the list columns")
         self.check(table.nColumns == len(COLUMNS),
                    "%d columns, expected %d" % (table.nColumns, len(COLUMNS)))
-        headers = []
-        for column in range(table.nColumns):
-            header = table.getColumnHeader(column)
-            headers.append(header.name if header is not None else table.getColumnDescription(column))
+        # Screen readers read a cell with the header object of its column.
+        headers = [table.getColumnHeader(column) for column in range(table.nColumns)]
+        self.check(all(h is not None and h.getRole() == pyatspi.ROLE_TABLE_COLUMN_HEADER for h in headers),
+                   "columns without a header object: %r" % [h and (h.getRoleName(), h.name) for h in headers])
+        headers = [header.name for header in headers]
         self.check(headers == COLUMNS, "column headers %r, expected %r" % (headers, COLUMNS))
         self.ok("columns %r" % headers)
 
@@ -268,7 +269,8 @@ class Driver:
             fibo.append(fibo[-1] + fibo[-2])
         for row in range(11):
             cells = [table.getAccessibleAt(row, column) for column in range(len(COLUMNS))]
-            self.check(all(cell is not None for cell in cells), "row %d has a missing cell" % row)
+            self.check(all(cell is not None and cell.getRole() == pyatspi.ROLE_TABLE_CELL for cell in cells),
+                       "row %d has a missing cell: %r" % (row, cells))
             got = [cell.name for cell in cells]
             expected = [str(row), str(fibo[row]), str(fibo[row])]
             self.check(got == expected, "row %d reads %r, expected %r" % (row, got, expected))
@@ -276,6 +278,24 @@ class Driver:
         self.ok("row 10 reads %r" % last)
         self.check(table.nSelectedRows == 0, "%d rows selected after Count" % table.nSelectedRows)
         self.ok("no row selected")
+
+        self.step("Down in the list focuses the next row's cell, under its column's header")
+        self.events.clear()
+        self.table.queryComponent().grabFocus()
+        self.wait_for("the list to have the focus", lambda: self.table.getState().contains(pyatspi.STATE_FOCUSED))
+        self.keys("Down")
+
+        def focused_cells():
+            cells = [e.source for e in self.events if e.type == "object:state-changed:focused" and e.detail1 == 1
+                     and e.source.getRole() == pyatspi.ROLE_TABLE_CELL]
+            return [(table.getRowAtIndex(c.getIndexInParent()), table.getColumnAtIndex(c.getIndexInParent()), c.name)
+                    for c in cells]
+        # Taking the focus makes row 0 the current one; Down moves to row 1.
+        row, column, name = self.wait_for("row 1 to take the focus",
+                                          lambda: next((c for c in focused_cells() if c[0] == 1), None))
+        header = table.getColumnHeader(column).name
+        self.check((name, header) == ("1", "NUM"), "row 1 reads %r under %r, expected '1' under 'NUM'" % (name, header))
+        self.ok("row %d, %r under %r" % (row, name, header))
 
     def count_too_big(self):
         self.step("set n = 1477 and press Count")
@@ -359,12 +379,15 @@ class Driver:
         num = self.wait_for_text(self.out_num, "Result (NUM) to hold 309 digits", lambda t: len(digits_of(t)) == 309)
         self.ok("Result (NUM) holds %d characters" % len(num))
 
-        self.step("Result (NUM) reads by its wrapped lines")
+        self.step("Result (NUM), shown over several lines, reads as one")
+        text = self.out_num.queryText()
+        first, last = (text.getCharacterExtents(i, pyatspi.DESKTOP_COORDS) for i in (0, len(num) - 1))
+        self.check(last[1] > first[1], "the last digit is not below the first: %r, %r" % (first, last))
         line = self.query("first line", lambda: Atspi.Text.get_text_at_offset(
             self.out_num, 0, Atspi.TextBoundaryType.LINE_START))
-        self.check(line.start_offset == 0 and 0 < line.end_offset < len(num),
+        self.check((line.start_offset, line.end_offset) == (0, len(num)),
                    "the first line is %d..%d of %d characters" % (line.start_offset, line.end_offset, len(num)))
-        self.ok("first line %r" % line.content)
+        self.ok("the line is the whole number")
 
     def result_boxes_refuse_edits(self):
         self.step("the result boxes refuse edits through the bus")
