@@ -6,6 +6,7 @@
 #include "window/placement/WindowPlacement.h"
 #include "ui_frmFibo.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QShowEvent>
 
@@ -21,6 +22,13 @@ frmFibo::frmFibo(QWidget *parent)
     connect(ui->cmdClear, &QPushButton::clicked, this, [this] { handle([this] { cmdClear_Click(); }); });
     connect(ui->cmdClose, &QPushButton::clicked, this, [this] { handle([this] { cmdClose_Click(); }); });
 
+    // Where the screen is too small for the whole form, the strip of buttons
+    // stays along the bottom and the rest scrolls: the control that gets the
+    // focus, by Tab, a click or a command, scrolls into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && ui->picForm->isAncestorOf(now))
+            ui->scrForm->ensureWidgetVisible(now);
+    });
     new WindowPlacement(*this); // owned by the window
     handle([this] { Form_Load(); });
 }

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -89,6 +90,11 @@ QPoint centredFramePosition(const QRect &available, const QSize &frame)
                  std::max(0, (available.height() - frame.height()) / 2));
 }
 
+QSize fittedClientSize(const QRect &available, const QMargins &frame, const QSize &full, const QSize &least)
+{
+    return full.boundedTo(available.size().shrunkBy(frame)).expandedTo(least);
+}
+
 QMargins frameExtentsMargins(const std::vector<std::uint32_t> &extents, qreal devicePixelRatio)
 {
     if (extents.size() != 4 || devicePixelRatio <= 0)
@@ -99,21 +105,31 @@ QMargins frameExtentsMargins(const std::vector<std::uint32_t> &extents, qreal de
 
 WindowPlacement::WindowPlacement(QWidget &window) : QObject(&window), window_(window)
 {
+    window.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint);
     centre({}); // no frame yet
     window.installEventFilter(this);
 }
 
 bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != &window_ || frameCentred_)
+    if (watched != &window_)
         return false;
     if (event->type() == QEvent::Show && !event->spontaneous()) {
-        // Still unmapped: placed now, the frame appears centred at once.
+        // The native window exists from now on.
+        connect(window_.windowHandle(), &QWindow::screenChanged, this, &WindowPlacement::screenChanged,
+                Qt::UniqueConnection);
+        if (!areaWatch_)
+            screenChanged(window_.screen());
+    }
+    if (frameCentred_)
+        return false;
+    if (event->type() == QEvent::Show && !event->spontaneous()) {
+        // Still unmapped: placed now, the frame appears centred at once. The
+        // screen may have changed since the window was made.
         const QMargins frame = announcedFrameMargins(window_);
-        if (!frame.isNull()) {
-            frameCentred_ = true;
-            centre(frame);
-        }
+        frameCentred_ = !frame.isNull();
+        centre(frame);
     } else if (event->type() == QEvent::Move) {
         // Where the window manager did not announce its frame, it shows it
         // only once it has framed the window: centre that frame then.
@@ -128,8 +144,30 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
+void WindowPlacement::screenChanged(QScreen *screen)
+{
+    disconnect(areaWatch_);
+    if (screen)
+        areaWatch_ = connect(screen, &QScreen::availableGeometryChanged, this, &WindowPlacement::fit);
+    fit();
+}
+
+void WindowPlacement::fit()
+{
+    const QScreen *screen = window_.screen();
+    if (!screen)
+        return;
+    const QSize full = window_.maximumSize();
+    const QSize least = window_.minimumSizeHint();
+    const QSize size = fittedClientSize(screen->availableGeometry(), frame_, full, least);
+    window_.setMinimumSize(size == full ? full : least);
+    window_.resize(size);
+}
+
 void WindowPlacement::centre(const QMargins &frame)
 {
+    frame_ = frame;
+    fit();
     const QScreen *screen = window_.screen();
     if (!screen)
         return;
