@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -99,7 +100,9 @@ QMargins frameExtentsMargins(const std::vector<std::uint32_t> &extents, qreal de
 {
     if (extents.size() != 4 || devicePixelRatio <= 0)
         return {};
-    const auto scaled = [devicePixelRatio](std::uint32_t value) { return qRound(value / devicePixelRatio); };
+    // Rounded up: a window fitted inside them at a fractional scale must not
+    // reach a device pixel past the screen.
+    const auto scaled = [devicePixelRatio](std::uint32_t value) { return int(std::ceil(value / devicePixelRatio)); };
     return QMargins(scaled(extents[0]), scaled(extents[2]), scaled(extents[1]), scaled(extents[3]));
 }
 

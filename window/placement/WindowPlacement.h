@@ -24,7 +24,8 @@ QSize fittedClientSize(const QRect &available, const QMargins &frame, const QSiz
 
 // The frame margins that an X11 window manager announces in
 // _NET_FRAME_EXTENTS (left, right, top, bottom, in device pixels), in
-// device-independent pixels; zero unless there are exactly four values.
+// device-independent pixels rounded up; zero unless there are exactly four
+// values.
 QMargins frameExtentsMargins(const std::vector<std::uint32_t> &extents, qreal devicePixelRatio);
 
 // Puts a top-level window centred on its screen's free area, title bar and
