@@ -1,7 +1,6 @@
 // The look of the real window, offscreen, in the de_DE locale: every
 // control's place, font and fixed colours, and its boxes readable under a
 // dark theme.
-#include "app/ApplicationSetup.h"
 #include "tests/WindowDriver.h"
 #include "window/frmFibo.h"
 
@@ -85,37 +84,14 @@ QImage grabbed(QWidget &widget)
 
 } // namespace
 
-class LookTest : public QObject {
+class LookTest : public WindowSuite {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
     void look_data();
     void look();
     void boxesReadableUnderDarkTheme_data();
     void boxesReadableUnderDarkTheme();
-
-private:
-    std::unique_ptr<WindowDriver> w;
 };
-
-void LookTest::initTestCase()
-{
-    setUpApplication();
-}
-
-void LookTest::init()
-{
-    QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
-    w = std::make_unique<WindowDriver>();
-    QVERIFY(w->ready());
-}
-
-void LookTest::cleanup()
-{
-    w.reset();
-}
 
 void LookTest::look_data()
 {

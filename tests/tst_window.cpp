@@ -1,6 +1,5 @@
 // The real window, offscreen, in the de_DE locale: start-up state, the three
 // commands, focus, the message boxes and the read-only result boxes.
-#include "app/ApplicationSetup.h"
 #include "tests/WindowDriver.h"
 #include "window/frmFibo.h"
 
@@ -14,12 +13,9 @@
 
 Q_DECLARE_METATYPE(QMessageBox::Icon)
 
-class WindowTest : public QObject {
+class WindowTest : public WindowSuite {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
     void startsEmptyWithFocusInInput();
     void count_data();
     void count();
@@ -32,27 +28,7 @@ private slots:
     void resultBoxesAreReadOnly();
     void enterAndEscapePressNoButton_data();
     void enterAndEscapePressNoButton();
-
-private:
-    std::unique_ptr<WindowDriver> w;
 };
-
-void WindowTest::initTestCase()
-{
-    setUpApplication();
-}
-
-void WindowTest::init()
-{
-    QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
-    w = std::make_unique<WindowDriver>();
-    QVERIFY(w->ready());
-}
-
-void WindowTest::cleanup()
-{
-    w.reset();
-}
 
 void WindowTest::startsEmptyWithFocusInInput()
 {
