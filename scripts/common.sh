@@ -51,3 +51,28 @@ build() {
         fi
     )
 }
+
+# start_xvfb DIR [SCREEN]: starts a private Xvfb (SCREEN is WIDTHxHEIGHTxDEPTH,
+# 1280x1024x24 unless given) that picks a free display itself, with its log in
+# DIR. Sets XVFB_PID and XVFB_DISPLAY (":N"), not DISPLAY: the caller decides
+# which of its programs see it. Returns 1, with Xvfb's log on standard error,
+# when there is no display within 10 s.
+# shellcheck disable=SC2034 # XVFB_DISPLAY is for the scripts that source this
+start_xvfb() {
+    local dir="$1" screen="${2:-1280x1024x24}"
+    XVFB_DISPLAY=""
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+    XVFB_PID=$!
+    for _ in $(seq 200); do
+        if [ -s "$dir/display" ]; then
+            XVFB_DISPLAY=":$(head -1 "$dir/display")"
+            return 0
+        fi
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    echo "Xvfb did not start:" >&2
+    cat "$dir/xvfb.log" >&2
+    kill "$XVFB_PID" 2>/dev/null || true
+    return 1
+}

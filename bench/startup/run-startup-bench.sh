@@ -22,9 +22,8 @@
 # first-frame time and the resident memory of both, the ratio of the medians,
 # and the median of the per-round ratios.
 # Needs the packages of scripts/packages-run and libx11-dev, libxdamage-dev.
-set -euo pipefail
-
-ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+# shellcheck source-path=SCRIPTDIR
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 BUILD="$ROOT/build"
 LAUNCH_TIMER="$BUILD/bench/startup/launch_timer"
 BASELINE="$BUILD/bench/startup/bare_window"
@@ -96,20 +95,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-XVFB_PID=$!
-for _ in $(seq 200); do
-    [ -s "$WORK/display" ] && break
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.05
-done
-if [ ! -s "$WORK/display" ]; then
-    echo "error: Xvfb did not start:" >&2
-    cat "$WORK/xvfb.log" >&2
-    exit 1
-fi
-DISPLAY=":$(head -1 "$WORK/display")"
-export DISPLAY
+start_xvfb "$WORK" || exit 1
+export DISPLAY="$XVFB_DISPLAY"
 export QT_QPA_PLATFORM=xcb
 if [ "$BUS" -eq 1 ]; then
     dbus-daemon --session --fork --nopidfile --print-address=4 --print-pid=5 4>"$WORK/bus" 5>"$WORK/bus.pid"

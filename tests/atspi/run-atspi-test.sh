@@ -5,7 +5,10 @@
 # (at-spi-bus-launcher, at-spi2-registryd) D-Bus starts on first use.
 # Needs no DISPLAY, no session bus and no standard input; whatever it
 # started is gone when it returns. Exits with the driver's status.
-set -uo pipefail
+# shellcheck source-path=SCRIPTDIR
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
+# Failures are looked at one by one here: the driver's status is the result.
+set +e
 
 if [ $# -ne 1 ]; then
     echo "usage: $0 PATH/TO/corvane" >&2
@@ -84,30 +87,17 @@ export XDG_RUNTIME_DIR="$WORK/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 session() {
-    local xvfb display="" status
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-    xvfb=$!
-    for _ in $(seq 200); do
-        display="$(cat "$WORK/display" 2>/dev/null)"
-        [ -n "$display" ] && break
-        kill -0 "$xvfb" 2>/dev/null || break
-        sleep 0.05
-    done
-    if [ -z "$display" ]; then
-        echo "run-atspi-test: Xvfb did not start:" >&2
-        cat "$WORK/xvfb.log" >&2
-        kill "$xvfb" 2>/dev/null
-        return 1
-    fi
-    echo "run-atspi-test: Xvfb on :$display"
+    local status
+    start_xvfb "$WORK" || return 1
+    echo "run-atspi-test: Xvfb on $XVFB_DISPLAY"
 
     # Only the driver and the program see DISPLAY: the bus daemons need
     # none, and without it they do not trip over the X server going away.
-    dbus-run-session -- env DISPLAY=":$display" "$PYTHON" "$HERE/drive_corvane.py" "$APP"
+    dbus-run-session -- env DISPLAY="$XVFB_DISPLAY" "$PYTHON" "$HERE/drive_corvane.py" "$APP"
     status=$?
 
-    kill "$xvfb" 2>/dev/null
-    wait "$xvfb" 2>/dev/null
+    kill "$XVFB_PID" 2>/dev/null
+    wait "$XVFB_PID" 2>/dev/null
     return "$status"
 }
 
