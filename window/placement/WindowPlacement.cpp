@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 #include <QWidget>
 #include <QWindow>
 
@@ -60,6 +61,8 @@ QMargins announcedFrameMargins(QWidget &window)
     if (std::find(supported.cbegin(), supported.cend(), request) == supported.cend())
         return {};
 
+    // An answer to an earlier request must not pass for this one's.
+    xcb_delete_property(connection, id, extents);
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
@@ -91,9 +94,16 @@ QPoint centredFramePosition(const QRect &available, const QSize &frame)
                  std::max(0, (available.height() - frame.height()) / 2));
 }
 
-QSize fittedClientSize(const QRect &available, const QMargins &frame, const QSize &full, const QSize &least)
+QSize fittedClientSize(const QRect &available, const QMargins &frame, const QSize &full, const QSize &least,
+                       int scrollBar)
 {
-    return full.boundedTo(available.size().shrunkBy(frame)).expandedTo(least);
+    const QSize room = available.size().shrunkBy(frame);
+    QSize wanted = full;
+    if (room.height() < full.height())
+        wanted.rwidth() += scrollBar;
+    if (room.width() < full.width())
+        wanted.rheight() += scrollBar;
+    return wanted.boundedTo(room).expandedTo(least);
 }
 
 QMargins frameExtentsMargins(const std::vector<std::uint32_t> &extents, qreal devicePixelRatio)
@@ -106,7 +116,7 @@ QMargins frameExtentsMargins(const std::vector<std::uint32_t> &extents, qreal de
     return QMargins(scaled(extents[0]), scaled(extents[2]), scaled(extents[1]), scaled(extents[3]));
 }
 
-WindowPlacement::WindowPlacement(QWidget &window) : QObject(&window), window_(window)
+WindowPlacement::WindowPlacement(QWidget &window) : QObject(&window), window_(window), full_(window.maximumSize())
 {
     window.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                           | Qt::WindowCloseButtonHint);
@@ -129,10 +139,19 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (event->type() == QEvent::Show && !event->spontaneous()) {
         // Still unmapped: placed now, the frame appears centred at once. The
-        // screen may have changed since the window was made.
-        const QMargins frame = announcedFrameMargins(window_);
-        frameCentred_ = !frame.isNull();
+        // screen may have changed since the window was made. Fitted inside
+        // the frame, the window may turn resizable or fixed, and its frame
+        // with it (openbox adds a grip along the bottom): then it is asked
+        // for again.
+        const auto fixed = [this] { return window_.minimumSize() == window_.maximumSize(); };
+        const bool wasFixed = fixed();
+        QMargins frame = announcedFrameMargins(window_);
         centre(frame);
+        if (!frame.isNull() && fixed() != wasFixed) {
+            frame = announcedFrameMargins(window_);
+            centre(frame);
+        }
+        frameCentred_ = !frame.isNull();
     } else if (event->type() == QEvent::Move) {
         // Where the window manager did not announce its frame, it shows it
         // only once it has framed the window: centre that frame then.
@@ -160,10 +179,11 @@ void WindowPlacement::fit()
     const QScreen *screen = window_.screen();
     if (!screen)
         return;
-    const QSize full = window_.maximumSize();
     const QSize least = window_.minimumSizeHint();
-    const QSize size = fittedClientSize(screen->availableGeometry(), frame_, full, least);
-    window_.setMinimumSize(size == full ? full : least);
+    const int scrollBar = window_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &window_);
+    const QSize size = fittedClientSize(screen->availableGeometry(), frame_, full_, least, scrollBar);
+    window_.setMinimumSize(size == full_ ? full_ : least);
+    window_.setMaximumSize(size);
     window_.resize(size);
 }
 
