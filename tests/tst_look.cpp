@@ -214,7 +214,6 @@ void LookTest::boxesReadableUnderDarkTheme()
     QVERIFY2(selectedTextContrast >= 4.5, qPrintable(QStringLiteral("selected text %1:1").arg(selectedTextContrast)));
 }
 
-
 // The second offscreen screen is a laptop's at 150 %, too small for the window.
 void LookTest::smallScreenKeepsClearAndCloseInView()
 {

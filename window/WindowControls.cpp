@@ -5,8 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QLayout>
 #include <QEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
