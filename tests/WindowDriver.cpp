@@ -1,5 +1,6 @@
 #include "tests/WindowDriver.h"
 
+#include "app/ApplicationSetup.h"
 #include "window/frmFibo.h"
 
 #include <QAbstractButton>
@@ -189,4 +190,20 @@ void WindowDriver::run(const QString &step)
     } else {
         QFAIL(qPrintable("unknown step " + step));
     }
+}
+
+void WindowSuite::initTestCase()
+{
+    setUpApplication();
+}
+
+void WindowSuite::init()
+{
+    w = std::make_unique<WindowDriver>();
+    QVERIFY(w->ready());
+}
+
+void WindowSuite::cleanup()
+{
+    w.reset();
 }

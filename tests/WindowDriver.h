@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -89,4 +90,18 @@ public:
     QString grouped(QString text) const;
 
     std::vector<SeenMessageBox> boxes;
+};
+
+// A suite that drives the real window: the application is set up once, and
+// each test function gets a new window, shown and ready.
+class WindowSuite : public QObject {
+    Q_OBJECT
+
+protected slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+protected:
+    std::unique_ptr<WindowDriver> w;
 };

@@ -3,7 +3,6 @@
 // as shown, caret and selection, and edits that only the input box takes,
 // by its key rules (de_DE: "." groups digits).
 #include "tests/WindowDriver.h"
-#include "app/ApplicationSetup.h"
 #include "window/frmFibo.h"
 
 #include <QAccessible>
@@ -15,12 +14,9 @@
 
 Q_DECLARE_METATYPE(QAccessible::TextBoundaryType)
 
-class AccessibleTextTest : public QObject {
+class AccessibleTextTest : public WindowSuite {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
     void boundaries_data();
     void boundaries();
     void wrappedNumberIsOneLine();
@@ -34,26 +30,7 @@ private:
     QWidget *widget(const char *box) { return w->control(box); }
     void setText(const char *box, const QString &text);
     QString textOf(const char *box) { return accessible(box)->text(QAccessible::Value); }
-
-    std::unique_ptr<WindowDriver> w;
 };
-
-void AccessibleTextTest::initTestCase()
-{
-    setUpApplication();
-}
-
-void AccessibleTextTest::init()
-{
-    QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
-    w = std::make_unique<WindowDriver>();
-    QVERIFY(w->ready());
-}
-
-void AccessibleTextTest::cleanup()
-{
-    w.reset();
-}
 
 void AccessibleTextTest::setText(const char *box, const QString &text)
 {

@@ -3,7 +3,6 @@
 // separator; the C locale has none).
 #include "window/KeyCodes.h"
 #include "tests/WindowDriver.h"
-#include "app/ApplicationSetup.h"
 #include "window/frmFibo.h"
 
 #include <QClipboard>
@@ -19,39 +18,16 @@
 
 Q_DECLARE_METATYPE(std::optional<int>)
 
-class InputBoxTest : public QObject {
+class InputBoxTest : public WindowSuite {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
     void typedCharacterCode_data();
     void typedCharacterCode();
     void editing_data();
     void editing();
     void hugePaste_data();
     void hugePaste();
-
-private:
-    std::unique_ptr<WindowDriver> w;
 };
-
-void InputBoxTest::initTestCase()
-{
-    setUpApplication();
-}
-
-void InputBoxTest::init()
-{
-    w = std::make_unique<WindowDriver>();
-    QVERIFY(w->ready());
-    QApplication::clipboard()->setText(QStringLiteral("clip"));
-}
-
-void InputBoxTest::cleanup()
-{
-    w.reset();
-}
 
 void InputBoxTest::typedCharacterCode_data()
 {
@@ -141,7 +117,7 @@ void InputBoxTest::editing_data()
     row("point empties", {"type:12", "type:."}, "");
     row("comma empties", {"type:12", "type:,"}, "");
     row("Escape empties", {"type:1234", "key:Esc"}, "");
-    row("Ctrl+C empties, copies nothing", {"type:1234", "key:Ctrl+C", "menu:Paste"}, "clip", 4);
+    row("Ctrl+C empties, copies nothing", {"clip:clip", "type:1234", "key:Ctrl+C", "menu:Paste"}, "clip", 4);
     row("Ctrl+V empties, pastes nothing", {"type:1234", "key:Ctrl+V"}, "");
     row("Ctrl+A empties", {"type:1234", "key:Ctrl+A", "type:5"}, "5");
     row("Ctrl+Z empties, undoes nothing", {"type:12", "key:Ctrl+Z"}, "");

@@ -1,6 +1,5 @@
 // The sequence list of the real window, offscreen, in the de_DE locale:
 // getting rows out of it, tooltips of cells cut short, scrolling back.
-#include "app/ApplicationSetup.h"
 #include "tests/WindowDriver.h"
 #include "window/frmFibo.h"
 
@@ -17,12 +16,9 @@ static const QStringList linesForTen{"0\t0\t0",  "1\t1\t1",   "2\t1\t1",   "3\t2
                                      "6\t8\t8",  "7\t13\t13", "8\t21\t21", "9\t34\t34", "10\t55\t55"};
 
 
-class ListTest : public QObject {
+class ListTest : public WindowSuite {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
     void copyRows_data();
     void copyRows();
     void copyAllOfTheLargestTable();
@@ -33,25 +29,7 @@ private slots:
 
 private:
     void countFor(const QString &n);
-    std::unique_ptr<WindowDriver> w;
 };
-
-void ListTest::initTestCase()
-{
-    setUpApplication();
-}
-
-void ListTest::init()
-{
-    QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
-    w = std::make_unique<WindowDriver>();
-    QVERIFY(w->ready());
-}
-
-void ListTest::cleanup()
-{
-    w.reset();
-}
 
 void ListTest::countFor(const QString &n)
 {

@@ -1,6 +1,5 @@
 // The real window, offscreen, in the de_DE locale: start-up state, the three
 // commands, focus, the message boxes and the read-only result boxes.
-#include "app/ApplicationSetup.h"
 #include "tests/WindowDriver.h"
 #include "window/WindowControls.h"
 #include "window/frmFibo.h"
@@ -17,12 +16,9 @@
 
 Q_DECLARE_METATYPE(QMessageBox::Icon)
 
-class WindowTest : public QObject {
+class WindowTest : public WindowSuite {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
     void startsEmptyWithFocusInInput();
     void count_data();
     void count();
@@ -39,33 +35,16 @@ private slots:
     void shiftF10OpensContextMenu();
     void enterAndEscapePressNoButton_data();
     void enterAndEscapePressNoButton();
-
-private:
-    std::unique_ptr<WindowDriver> w;
 };
-
-void WindowTest::initTestCase()
-{
-    setUpApplication();
-}
-
-void WindowTest::init()
-{
-    QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
-    w = std::make_unique<WindowDriver>();
-    QVERIFY(w->ready());
-}
-
-void WindowTest::cleanup()
-{
-    w.reset();
-}
 
 void WindowTest::startsEmptyWithFocusInInput()
 {
     QCOMPARE(w->window().windowTitle(), QStringLiteral("FIBONACCI FORMULA"));
     QCOMPARE(w->window().size(), QSize(942, 576));
     QCOMPARE(w->window().minimumSize(), w->window().maximumSize());
+    // No maximise for a window that cannot grow; minimise and close stay.
+    const auto buttons = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+    QCOMPARE(w->window().windowFlags() & buttons, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QCOMPARE(QApplication::focusWidget(), w->txtInput);
     QVERIFY(w->txtInput->text().isEmpty());
     QVERIFY(w->showsNothing());
@@ -161,6 +140,7 @@ void WindowTest::messageBoxes()
     QCOMPARE(w->boxes[0].title, title);
     QCOMPARE(w->boxes[0].icon, icon);
     QCOMPARE(w->boxes[0].modality, Qt::ApplicationModal);
+    QVERIFY2(w->boxes[0].width >= 240, qPrintable(QString::number(w->boxes[0].width))); // room for the title
     QVERIFY(w->showsNothing());
     QCOMPARE(w->txtInput->text(), input);
 }
