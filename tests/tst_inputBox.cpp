@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeView>
 #include <QtTest>
@@ -31,6 +32,8 @@ private slots:
     void editing();
     void hugePaste_data();
     void hugePaste();
+    void userNumbers_data();
+    void userNumbers();
 
 private:
     void run(const QString &step);
@@ -312,6 +315,49 @@ void InputBoxTest::hugePaste()
     run(QStringLiteral("count"));
     QCOMPARE(boxes.size(), std::size_t(1));
     QCOMPARE(boxes[0].text, message);
+}
+
+void InputBoxTest::userNumbers_data()
+{
+    QTest::addColumn<QString>("typed"); // 1234
+    QTest::addColumn<QString>("exp");   // F(100)
+    QTest::addColumn<QString>("num");
+
+    // Each row is named after the environment it runs in, in the CTest entry
+    // of its own (tests/CMakeLists.txt). The numeric category decides, as
+    // POSIX orders it, whatever the language.
+    const QString german = QStringLiteral("354.224.848.179.262.000.000");
+    const QString plain = QStringLiteral("354224848179262000000");
+    QTest::newRow("LANG=C.UTF-8 LC_NUMERIC=de_DE.UTF-8") << "1.234" << "3,54224848179262E+20" << german;
+    QTest::newRow("LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8") << "1.234" << "3,54224848179262E+20" << german;
+    QTest::newRow("LANG=de_DE.UTF-8 LC_NUMERIC=C") << "1234" << "3.54224848179262E+20" << plain;
+    QTest::newRow("LC_NUMERIC=de_DE.UTF-8 LC_ALL=C") << "1234" << "3.54224848179262E+20" << plain;
+    // Latin digits with the C library's separators, not Qt's U+066C and U+066B.
+    QTest::newRow("LC_ALL=ar_EG.UTF-8") << "1,234" << "3.54224848179262E+20" << "354,224,848,179,262,000,000";
+}
+
+void InputBoxTest::userNumbers()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, exp);
+    QFETCH(QString, num);
+    QStringList environment;
+    for (const char *variable : {"LANG", "LC_NUMERIC", "LC_ALL"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            environment << QString::fromLatin1(variable) + u'=' + qEnvironmentVariable(variable);
+    }
+    if (environment.join(u' ') != QLatin1String(QTest::currentDataTag()))
+        QSKIP("runs in the environment it is named after");
+
+    run(QStringLiteral("type:1234"));
+    QCOMPARE(txtInput->text(), typed);
+    run(QStringLiteral("count"));
+    QCOMPARE(child<QTreeView>(*window, "Lv")->model()->rowCount(), 1235);
+    child<QPushButton>(*window, "cmdClear")->click();
+    run(QStringLiteral("type:100"));
+    run(QStringLiteral("count"));
+    QCOMPARE(child<QPlainTextEdit>(*window, "txtOut")->toPlainText(), exp);
+    QCOMPARE(child<QPlainTextEdit>(*window, "txtOut2")->toPlainText(), num);
 }
 
 QTEST_MAIN(InputBoxTest)
