@@ -3,7 +3,6 @@
 // separator; the C locale has none).
 #include "window/KeyCodes.h"
 #include "tests/WindowDriver.h"
-#include "app/ApplicationSetup.h"
 #include "window/frmFibo.h"
 
 #include <QClipboard>
@@ -20,12 +19,9 @@
 
 Q_DECLARE_METATYPE(std::optional<int>)
 
-class InputBoxTest : public QObject {
+class InputBoxTest : public WindowSuite {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
     void typedCharacterCode_data();
     void typedCharacterCode();
     void editing_data();
@@ -34,41 +30,7 @@ private slots:
     void hugePaste();
     void userNumbers_data();
     void userNumbers();
-
-private:
-    void run(const QString &step);
-    void sendKey(QEvent::Type type, Qt::Key key, const QString &text, Qt::KeyboardModifiers modifiers,
-                 bool autoRepeat = false);
-    QString grouped(QString text) const { return text.replace(QStringLiteral("{s}"), separator); }
-
-    std::unique_ptr<frmFibo> window;
-    QLineEdit *txtInput = nullptr;
-    QString separator;
-    std::vector<SeenMessageBox> boxes;
 };
-
-void InputBoxTest::initTestCase()
-{
-    setUpApplication();
-}
-
-void InputBoxTest::init()
-{
-    const QLocale system = QLocale::system();
-    separator = system.language() == QLocale::C ? QString() : system.groupSeparator();
-    window = std::make_unique<frmFibo>();
-    txtInput = child<QLineEdit>(*window, "txtInput");
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QCOMPARE(QApplication::focusWidget(), txtInput);
-    QApplication::clipboard()->setText(QStringLiteral("clip"));
-    boxes.clear();
-}
-
-void InputBoxTest::cleanup()
-{
-    window.reset();
-}
 
 void InputBoxTest::typedCharacterCode_data()
 {
@@ -94,6 +56,9 @@ void InputBoxTest::typedCharacterCode_data()
     QTest::newRow("Ctrl+[") << int(Qt::Key_BracketLeft) << ctrl << "" << std::optional<int>(27);
     QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << ctrl << "" << std::optional<int>(127);
     QTest::newRow("Ctrl+digit") << int(Qt::Key_1) << ctrl << "1" << none;
+    // Ctrl+Shift alone inserts nothing either, whatever the layout's text.
+    QTest::newRow("Ctrl+Shift+1") << int(Qt::Key_Exclam) << int(ctrl | Qt::ShiftModifier) << "!" << none;
+    QTest::newRow("Ctrl+Shift+=") << int(Qt::Key_Plus) << int(ctrl | Qt::ShiftModifier) << "+" << none;
     // With more than Ctrl held, the line editor inserts the text (AltGr
     // emulation): the character is typed.
     const int ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
@@ -130,72 +95,6 @@ void InputBoxTest::typedCharacterCode()
     QCOMPARE(::typedCharacterCode(event), code);
 }
 
-void InputBoxTest::sendKey(QEvent::Type type, Qt::Key key, const QString &text, Qt::KeyboardModifiers modifiers,
-                           bool autoRepeat)
-{
-    QKeyEvent event(type, key, modifiers, text, autoRepeat);
-    QApplication::sendEvent(QApplication::focusWidget(), &event);
-}
-
-// One step of a scenario:
-//   type:DIGITS      press and release each key
-//   key:NAME         press and release one key (with Ctrl+, Shift+, Alt+ prefixes)
-//   hold:CHARS       press the first key and let it repeat the others, no release
-//   release:CHAR     release a held key
-//   select:TEXT      select the first TEXT with the mouse (no key event)
-//   clip:TEXT        put TEXT on the clipboard
-//   menu-paste       Paste from the box's context menu
-//   menu-undo        Undo from the box's context menu
-//   commit:TEXT      an input method commits TEXT
-//   count            press Count (message boxes are answered and kept)
-void InputBoxTest::run(const QString &step)
-{
-    const QString verb = step.section(u':', 0, 0);
-    const QString argument = step.section(u':', 1);
-    if (verb == u"type") {
-        QTest::keyClicks(QApplication::focusWidget(), argument);
-    } else if (verb == u"key") {
-        const QKeySequence sequence(argument);
-        const QKeyCombination combination = sequence[0];
-        QTest::keyClick(QApplication::focusWidget(), combination.key(), combination.keyboardModifiers());
-    } else if (verb == u"hold") {
-        for (qsizetype i = 0; i < argument.size(); ++i) {
-            const Qt::Key key = Qt::Key(argument.at(i).toUpper().unicode());
-            if (i > 0)
-                sendKey(QEvent::KeyRelease, key, argument.mid(i, 1), Qt::NoModifier, true);
-            sendKey(QEvent::KeyPress, key, argument.mid(i, 1), Qt::NoModifier, i > 0);
-        }
-    } else if (verb == u"release") {
-        sendKey(QEvent::KeyRelease, Qt::Key(argument.at(0).toUpper().unicode()), argument, Qt::NoModifier);
-    } else if (verb == u"select") {
-        const QString selected = grouped(argument);
-        const qsizetype from = txtInput->text().indexOf(selected);
-        QVERIFY(from >= 0);
-        txtInput->setSelection(int(from), int(selected.size()));
-    } else if (verb == u"clip") {
-        QApplication::clipboard()->setText(argument);
-    } else if (verb.startsWith(u"menu-")) {
-        const QString name = verb.mid(5);
-        std::unique_ptr<QMenu> menu(txtInput->createStandardContextMenu());
-        const auto actions = menu->actions();
-        const auto action = std::find_if(actions.begin(), actions.end(), [&name](QAction *a) {
-            return a->text().remove(u'&').startsWith(name, Qt::CaseInsensitive);
-        });
-        QVERIFY(action != actions.end());
-        QVERIFY((*action)->isEnabled());
-        (*action)->trigger();
-    } else if (verb == u"commit") {
-        QInputMethodEvent event;
-        event.setCommitString(argument);
-        QApplication::sendEvent(txtInput, &event);
-    } else if (verb == u"count") {
-        const auto shown = answeringMessageBoxes([this] { child<QPushButton>(*window, "cmdCount")->click(); });
-        boxes.insert(boxes.end(), shown.begin(), shown.end());
-    } else {
-        QFAIL(qPrintable("unknown step " + step));
-    }
-}
-
 void InputBoxTest::editing_data()
 {
     QTest::addColumn<QStringList>("steps");
@@ -221,14 +120,14 @@ void InputBoxTest::editing_data()
     row("point empties", {"type:12", "type:."}, "");
     row("comma empties", {"type:12", "type:,"}, "");
     row("Escape empties", {"type:1234", "key:Esc"}, "");
-    row("Ctrl+C empties, copies nothing", {"type:1234", "key:Ctrl+C", "menu-paste"}, "clip", 4);
+    row("Ctrl+C empties, copies nothing", {"clip:clip", "type:1234", "key:Ctrl+C", "menu:Paste"}, "clip", 4);
     row("Ctrl+V empties, pastes nothing", {"type:1234", "key:Ctrl+V"}, "");
     row("Ctrl+A empties", {"type:1234", "key:Ctrl+A", "type:5"}, "5");
     row("Ctrl+Z empties, undoes nothing", {"type:12", "key:Ctrl+Z"}, "");
     // Undo restores the text and, as after any deleted selection, selects it.
-    row("Undo brings back what a letter emptied", {"type:12345678901234567890", "type:a", "menu-undo"},
+    row("Undo brings back what a letter emptied", {"type:12345678901234567890", "type:a", "menu:Undo"},
         "12{s}345{s}678{s}901{s}234{s}567{s}890", -2);
-    row("Undo brings back what Ctrl+Z emptied", {"type:1234", "key:Ctrl+Z", "menu-undo"}, "1{s}234", -2);
+    row("Undo brings back what Ctrl+Z emptied", {"type:1234", "key:Ctrl+Z", "menu:Undo"}, "1{s}234", -2);
     row("Alt+letter types nothing", {"type:1234", "key:Alt+X"}, "1{s}234");
     row("Ctrl+Alt+minus empties", {"type:1234", "key:Ctrl+Alt+-"}, "");
     row("Ctrl+Alt+comma empties", {"type:1234", "key:Ctrl+Alt+,"}, "");
@@ -252,12 +151,13 @@ void InputBoxTest::editing_data()
     row("pasted minus", {"clip:-5", "key:Shift+Ins", "key:End"}, "-5", 2);
     row("pasted decimal", {"clip:12;5", "key:Shift+Ins", "key:End"}, "12;5", 4);
     row("pasted empty", {"clip:", "key:Shift+Ins"}, "");
-    row("menu paste of digits waits for a key", {"clip:98765", "menu-paste"}, "98765", 5);
-    row("menu paste then a release", {"clip:98765", "menu-paste", "key:End"}, "98{s}765");
-    row("menu paste of letters", {"clip:abcde", "menu-paste", "key:End"}, "abcde", 5);
+    row("menu paste of digits waits for a key", {"clip:98765", "menu:Paste"}, "98765", 5);
+    row("menu paste then a release", {"clip:98765", "menu:Paste", "key:End"}, "98{s}765");
+    row("menu paste of letters", {"clip:abcde", "menu:Paste", "key:End"}, "abcde", 5);
     row("input method digits", {"commit:5678"}, "5678", 4);
     row("input method filters each character", {"type:99", "commit:12a34"}, "34", 2);
     row("input method Backspace and Enter", {"type:12", "commit:\b3\b4\r5"}, "145", 3);
+    row("a key bringing two characters filters each", {"type:1234", "compose:x5"}, "5");
 }
 
 void InputBoxTest::editing()
@@ -268,16 +168,16 @@ void InputBoxTest::editing()
     QFETCH(int, rows);
 
     for (const QString &step : steps)
-        run(step);
+        w->run(step);
 
-    const QString expected = grouped(text);
-    QCOMPARE(txtInput->text(), expected);
-    QCOMPARE(txtInput->cursorPosition(), caret < 0 ? int(expected.size()) : caret);
+    const QString expected = w->grouped(text);
+    QCOMPARE(w->txtInput->text(), expected);
+    QCOMPARE(w->txtInput->cursorPosition(), caret < 0 ? int(expected.size()) : caret);
     if (caret < 0)
-        QCOMPARE(txtInput->selectedText(), caret == -2 ? expected : QString());
-    QCOMPARE(child<QTreeView>(*window, "Lv")->model()->rowCount(), rows);
+        QCOMPARE(w->txtInput->selectedText(), caret == -2 ? expected : QString());
+    QCOMPARE(w->rows(), rows);
     // Only a Count of a text that reads as 0 gives a message box.
-    QCOMPARE(boxes.size(), std::size_t(rows == 0 && steps.contains(QStringLiteral("count")) ? 1 : 0));
+    QCOMPARE(w->boxes.size(), std::size_t(rows == 0 && steps.contains(QStringLiteral("count")) ? 1 : 0));
 }
 
 void InputBoxTest::hugePaste_data()
@@ -307,14 +207,14 @@ void InputBoxTest::hugePaste()
     // The box keeps the line editor's standard limit (beyond it every repaint
     // takes seconds), and a text whose grouped form would not fit stays as it
     // is: no digit is ever lost.
-    QCOMPARE(txtInput->maxLength(), 32767);
+    QCOMPARE(w->txtInput->maxLength(), 32767);
     QApplication::clipboard()->setText(QString(pasted, character));
-    run(QStringLiteral("key:Shift+Ins"));
-    QCOMPARE(txtInput->text().count(character), kept);
-    QCOMPARE(txtInput->text().size() > kept, grouped);
-    run(QStringLiteral("count"));
-    QCOMPARE(boxes.size(), std::size_t(1));
-    QCOMPARE(boxes[0].text, message);
+    w->run(QStringLiteral("key:Shift+Ins"));
+    QCOMPARE(w->txtInput->text().count(character), kept);
+    QCOMPARE(w->txtInput->text().size() > kept, grouped);
+    w->count();
+    QCOMPARE(w->boxes.size(), std::size_t(1));
+    QCOMPARE(w->boxes[0].text, message);
 }
 
 void InputBoxTest::userNumbers_data()
@@ -349,15 +249,15 @@ void InputBoxTest::userNumbers()
     if (environment.join(u' ') != QLatin1String(QTest::currentDataTag()))
         QSKIP("runs in the environment it is named after");
 
-    run(QStringLiteral("type:1234"));
-    QCOMPARE(txtInput->text(), typed);
-    run(QStringLiteral("count"));
-    QCOMPARE(child<QTreeView>(*window, "Lv")->model()->rowCount(), 1235);
-    child<QPushButton>(*window, "cmdClear")->click();
-    run(QStringLiteral("type:100"));
-    run(QStringLiteral("count"));
-    QCOMPARE(child<QPlainTextEdit>(*window, "txtOut")->toPlainText(), exp);
-    QCOMPARE(child<QPlainTextEdit>(*window, "txtOut2")->toPlainText(), num);
+    w->run(QStringLiteral("type:1234"));
+    QCOMPARE(w->txtInput->text(), typed);
+    w->run(QStringLiteral("count"));
+    QCOMPARE(w->rows(), 1235);
+    w->click("cmdClear");
+    w->run(QStringLiteral("type:100"));
+    w->run(QStringLiteral("count"));
+    QCOMPARE(w->txtOut->toPlainText(), exp);
+    QCOMPARE(w->txtOut2->toPlainText(), num);
 }
 
 QTEST_MAIN(InputBoxTest)

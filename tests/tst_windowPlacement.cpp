@@ -1,4 +1,4 @@
-// Where the window's frame goes on the screen.
+// Where a window and its frame go on the screen.
 #include "window/placement/WindowPlacement.h"
 
 #include <QtTest>
@@ -12,6 +12,7 @@ private slots:
     void place();
     void frameExtents_data();
     void frameExtents();
+    void movesAreTheUsers();
 };
 
 void WindowPlacementTest::place_data()
@@ -57,5 +58,20 @@ void WindowPlacementTest::frameExtents()
     QCOMPARE(frameExtentsMargins(extents, ratio), margins);
 }
 
-QTEST_APPLESS_MAIN(WindowPlacementTest)
+void WindowPlacementTest::movesAreTheUsers()
+{
+    QWidget window;
+    window.setFixedSize(300, 200);
+    new WindowPlacement(window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.frameGeometry() != window.geometry()); // the placement knows the frame
+    const QPoint centred = centredFramePosition(window.screen()->availableGeometry(), window.frameGeometry().size());
+    QTRY_COMPARE(window.frameGeometry().topLeft(), centred);
+    window.move(window.pos() + QPoint(40, 30));
+    QTest::qWait(20);
+    QCOMPARE(window.frameGeometry().topLeft(), centred + QPoint(40, 30));
+}
+
+QTEST_MAIN(WindowPlacementTest)
 #include "tst_windowPlacement.moc"

@@ -4,6 +4,7 @@
 #include "ui_frmFibo.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -38,6 +39,23 @@ void InputBox::setFocus()
 int InputBox::maxLength() const
 {
     return editor_.maxLength();
+}
+
+namespace {
+
+// Qt 6.4's read-only text edit still inserts an input method's commit while
+// its text is selectable: the box takes none.
+class CommitRefusal : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::InputMethod; }
+};
+
+} // namespace
+
+ResultBox::ResultBox(QPlainTextEdit &editor) : editor_(editor)
+{
+    editor.installEventFilter(new CommitRefusal(&editor));
 }
 
 QString ResultBox::text() const

@@ -28,10 +28,11 @@ private:
     QLineEdit &editor_;
 };
 
-// A read-only, multi-line result box over a QPlainTextEdit.
+// A read-only, multi-line result box over a QPlainTextEdit: read-only to
+// input methods too.
 class ResultBox : public TextBox {
 public:
-    explicit ResultBox(QPlainTextEdit &editor) : editor_(editor) {}
+    explicit ResultBox(QPlainTextEdit &editor);
     QString text() const override;
     void setText(const QString &text) override;
 
