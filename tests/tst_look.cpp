@@ -1,6 +1,6 @@
 // The look of the real window, offscreen, in the de_DE locale: every
-// control's place, font and fixed colours, and its boxes readable under a
-// dark theme.
+// control's place, font and fixed colours, its boxes readable under a dark
+// theme, and Clear and Close in view on a screen too small for it.
 #include "tests/WindowDriver.h"
 #include "window/frmFibo.h"
 
@@ -9,6 +9,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRgb>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <cmath>
@@ -91,6 +94,7 @@ private slots:
     void look();
     void boxesReadableUnderDarkTheme_data();
     void boxesReadableUnderDarkTheme();
+    void smallScreenKeepsClearAndCloseInView();
 };
 
 void LookTest::look_data()
@@ -208,6 +212,33 @@ void LookTest::boxesReadableUnderDarkTheme()
     QVERIFY2(selectionContrast >= 3, qPrintable(QStringLiteral("selection %1:1").arg(selectionContrast)));
     const double selectedTextContrast = strongestContrast(selected, selectedPixels, [&](QPoint) { return highlight; });
     QVERIFY2(selectedTextContrast >= 4.5, qPrintable(QStringLiteral("selected text %1:1").arg(selectedTextContrast)));
+}
+
+// The second offscreen screen is a laptop's at 150 %, too small for the window.
+void LookTest::smallScreenKeepsClearAndCloseInView()
+{
+    QWidget &window = w->window();
+    const QRect laptop = QGuiApplication::screens().at(1)->availableGeometry();
+    window.setScreen(QGuiApplication::screens().at(1));
+    QCOMPARE(window.frameGeometry().size().boundedTo(laptop.size()), window.frameGeometry().size());
+    for (const char *name : {"cmdClear", "cmdClose"}) {
+        const QWidget *button = w->control(name);
+        QVERIFY(window.rect().contains(QRect(button->mapTo(&window, QPoint()), button->size())));
+    }
+
+    // Scrolled to the far corner, Clear brings the input box, now focused, into view.
+    auto *scroll = w->control<QScrollArea>("scrForm");
+    for (QScrollBar *bar : {scroll->horizontalScrollBar(), scroll->verticalScrollBar()})
+        bar->setValue(bar->maximum());
+    QTest::mouseClick(w->control("cmdClear"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), w->txtInput);
+    const QRect input(w->txtInput->mapTo(scroll->viewport(), QPoint()), w->txtInput->size());
+    QVERIFY(scroll->viewport()->rect().contains(input));
+
+    // On a screen large enough it takes its full, fixed size again.
+    window.setScreen(QGuiApplication::screens().at(0));
+    QCOMPARE(window.size(), QSize(942, 576));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
 }
 
 QTEST_MAIN(LookTest)

@@ -35,6 +35,9 @@ void WindowTest::startsEmptyWithFocusInInput()
     QCOMPARE(w->window().windowTitle(), QStringLiteral("FIBONACCI FORMULA"));
     QCOMPARE(w->window().size(), QSize(942, 576));
     QCOMPARE(w->window().minimumSize(), w->window().maximumSize());
+    // No maximise for a window that cannot grow; minimise and close stay.
+    const auto buttons = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+    QCOMPARE(w->window().windowFlags() & buttons, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QCOMPARE(QApplication::focusWidget(), w->txtInput);
     QVERIFY(w->txtInput->text().isEmpty());
     QVERIFY(w->showsNothing());
@@ -130,6 +133,7 @@ void WindowTest::messageBoxes()
     QCOMPARE(w->boxes[0].title, title);
     QCOMPARE(w->boxes[0].icon, icon);
     QCOMPARE(w->boxes[0].modality, Qt::ApplicationModal);
+    QVERIFY2(w->boxes[0].width >= 240, qPrintable(QString::number(w->boxes[0].width))); // room for the title
     QVERIFY(w->showsNothing());
     QCOMPARE(w->txtInput->text(), input);
 }

@@ -10,6 +10,8 @@ class WindowPlacementTest : public QObject {
 private slots:
     void place_data();
     void place();
+    void fit_data();
+    void fit();
     void frameExtents_data();
     void frameExtents();
     void movesAreTheUsers();
@@ -38,6 +40,32 @@ void WindowPlacementTest::place()
     QCOMPARE(centredFramePosition(available, frame), topLeft);
 }
 
+void WindowPlacementTest::fit_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QSize>("client");
+
+    const QMargins openbox(1, 20, 1, 1);
+    QTest::newRow("fits with its frame, just") << QRect(0, 0, 944, 597) << openbox << QSize(942, 576);
+    QTest::newRow("frame a pixel too tall") << QRect(0, 0, 944, 596) << openbox << QSize(942, 575);
+    // 1366 x 768 at 150 %; 800 x 600 below a panel; 1280 x 720 at 125 %,
+    // where the vertical scroll bar gets room of its own.
+    QTest::newRow("laptop at 150 %") << QRect(0, 0, 911, 512) << QMargins(1, 14, 1, 4) << QSize(909, 494);
+    QTest::newRow("too narrow") << QRect(0, 24, 800, 576) << openbox << QSize(798, 555);
+    QTest::newRow("too low") << QRect(0, 0, 1024, 576) << QMargins(1, 16, 1, 4) << QSize(958, 556);
+    QTest::newRow("too low, no room beside") << QRect(0, 0, 950, 576) << openbox << QSize(948, 555);
+    QTest::newRow("never below the least") << QRect(0, 0, 200, 100) << openbox << QSize(279, 162);
+}
+
+void WindowPlacementTest::fit()
+{
+    QFETCH(QRect, available);
+    QFETCH(QMargins, frame);
+    QFETCH(QSize, client);
+    QCOMPARE(fittedClientSize(available, frame, QSize(942, 576), QSize(279, 162), 16), client);
+}
+
 void WindowPlacementTest::frameExtents_data()
 {
     using Extents = std::vector<std::uint32_t>;
@@ -47,6 +75,8 @@ void WindowPlacementTest::frameExtents_data()
 
     QTest::newRow("openbox") << Extents{1, 1, 23, 4} << 1.0 << QMargins(1, 23, 1, 4);
     QTest::newRow("at twice the scale") << Extents{2, 4, 46, 8} << 2.0 << QMargins(1, 23, 2, 4);
+    // Rounded up, so that the frame of a window fitted to the screen stays on it.
+    QTest::newRow("at 150 %") << Extents{1, 1, 20, 5} << 1.5 << QMargins(1, 14, 1, 4);
     QTest::newRow("not four values") << Extents{1, 1, 23} << 1.0 << QMargins();
 }
 

@@ -4,12 +4,15 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 #include <QWidget>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -58,6 +61,8 @@ QMargins announcedFrameMargins(QWidget &window)
     if (std::find(supported.cbegin(), supported.cend(), request) == supported.cend())
         return {};
 
+    // An answer to an earlier request must not pass for this one's.
+    xcb_delete_property(connection, id, extents);
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
@@ -89,31 +94,64 @@ QPoint centredFramePosition(const QRect &available, const QSize &frame)
                  std::max(0, (available.height() - frame.height()) / 2));
 }
 
+QSize fittedClientSize(const QRect &available, const QMargins &frame, const QSize &full, const QSize &least,
+                       int scrollBar)
+{
+    const QSize room = available.size().shrunkBy(frame);
+    QSize wanted = full;
+    if (room.height() < full.height())
+        wanted.rwidth() += scrollBar;
+    if (room.width() < full.width())
+        wanted.rheight() += scrollBar;
+    return wanted.boundedTo(room).expandedTo(least);
+}
+
 QMargins frameExtentsMargins(const std::vector<std::uint32_t> &extents, qreal devicePixelRatio)
 {
     if (extents.size() != 4 || devicePixelRatio <= 0)
         return {};
-    const auto scaled = [devicePixelRatio](std::uint32_t value) { return qRound(value / devicePixelRatio); };
+    // Rounded up: a window fitted inside them at a fractional scale must not
+    // reach a device pixel past the screen.
+    const auto scaled = [devicePixelRatio](std::uint32_t value) { return int(std::ceil(value / devicePixelRatio)); };
     return QMargins(scaled(extents[0]), scaled(extents[2]), scaled(extents[1]), scaled(extents[3]));
 }
 
-WindowPlacement::WindowPlacement(QWidget &window) : QObject(&window), window_(window)
+WindowPlacement::WindowPlacement(QWidget &window) : QObject(&window), window_(window), full_(window.maximumSize())
 {
+    window.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint);
     centre({}); // no frame yet
     window.installEventFilter(this);
 }
 
 bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != &window_ || frameCentred_)
+    if (watched != &window_)
         return false;
     if (event->type() == QEvent::Show && !event->spontaneous()) {
-        // Still unmapped: placed now, the frame appears centred at once.
-        const QMargins frame = announcedFrameMargins(window_);
-        if (!frame.isNull()) {
-            frameCentred_ = true;
+        // The native window exists from now on.
+        connect(window_.windowHandle(), &QWindow::screenChanged, this, &WindowPlacement::screenChanged,
+                Qt::UniqueConnection);
+        if (!areaWatch_)
+            screenChanged(window_.screen());
+    }
+    if (frameCentred_)
+        return false;
+    if (event->type() == QEvent::Show && !event->spontaneous()) {
+        // Still unmapped: placed now, the frame appears centred at once. The
+        // screen may have changed since the window was made. Fitted inside
+        // the frame, the window may turn resizable or fixed, and its frame
+        // with it (openbox adds a grip along the bottom): then it is asked
+        // for again.
+        const auto fixed = [this] { return window_.minimumSize() == window_.maximumSize(); };
+        const bool wasFixed = fixed();
+        QMargins frame = announcedFrameMargins(window_);
+        centre(frame);
+        if (!frame.isNull() && fixed() != wasFixed) {
+            frame = announcedFrameMargins(window_);
             centre(frame);
         }
+        frameCentred_ = !frame.isNull();
     } else if (event->type() == QEvent::Move) {
         // Where the window manager did not announce its frame, it shows it
         // only once it has framed the window: centre that frame then.
@@ -128,8 +166,31 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
+void WindowPlacement::screenChanged(QScreen *screen)
+{
+    disconnect(areaWatch_);
+    if (screen)
+        areaWatch_ = connect(screen, &QScreen::availableGeometryChanged, this, &WindowPlacement::fit);
+    fit();
+}
+
+void WindowPlacement::fit()
+{
+    const QScreen *screen = window_.screen();
+    if (!screen)
+        return;
+    const QSize least = window_.minimumSizeHint();
+    const int scrollBar = window_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &window_);
+    const QSize size = fittedClientSize(screen->availableGeometry(), frame_, full_, least, scrollBar);
+    window_.setMinimumSize(size == full_ ? full_ : least);
+    window_.setMaximumSize(size);
+    window_.resize(size);
+}
+
 void WindowPlacement::centre(const QMargins &frame)
 {
+    frame_ = frame;
+    fit();
     const QScreen *screen = window_.screen();
     if (!screen)
         return;
