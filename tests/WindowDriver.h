@@ -84,7 +84,7 @@ public:
     //   menu:ACTION        choose ACTION from the context menu, opened as the Menu key does
     //   click-row:N        click row N of the list; ctrl-click-row:N with Ctrl held
     //   count              press Count (message boxes are answered and kept)
-    // "{s}" in TEXT stands for the digit-group separator of the system's locale.
+    // "{s}" in TEXT stands for the digit-group separator of the user's locale.
     void run(const QString &step);
     QString grouped(QString text) const;
 
