@@ -7,7 +7,7 @@
 
 namespace {
 
-const QLocale locale(QStringLiteral("de_DE"));
+const auto settings = ModFibo::NumericSettings::of(QLocale(QStringLiteral("de_DE")));
 constexpr qsizetype tenMegabytes = 10 * 1024 * 1024;
 
 QString pastedDigits()
@@ -21,27 +21,27 @@ QString pastedDigits()
 void RegroupTenMegabytesOfDigits(benchmark::State &state)
 {
     const QString text = pastedDigits();
-    const ModFibo::TextForms forms(locale);
+    const ModFibo::TextForms forms(settings);
     for (auto _ : state)
-        benchmark::DoNotOptimize(forms.numText(QStringView(text)));
+        benchmark::DoNotOptimize(forms.regroupedText(QStringView(text)));
 }
 BENCHMARK(RegroupTenMegabytesOfDigits)->Unit(benchmark::kMillisecond);
 
 void RegroupTenMegabytesAlreadyGrouped(benchmark::State &state)
 {
-    const ModFibo::TextForms forms(locale);
-    const QString text = *forms.numText(QStringView(pastedDigits()));
+    const ModFibo::TextForms forms(settings);
+    const QString text = *forms.regroupedText(QStringView(pastedDigits()));
     for (auto _ : state)
-        benchmark::DoNotOptimize(forms.numText(QStringView(text)));
+        benchmark::DoNotOptimize(forms.regroupedText(QStringView(text)));
 }
 BENCHMARK(RegroupTenMegabytesAlreadyGrouped)->Unit(benchmark::kMillisecond);
 
 void RegroupTenMegabytesOfLetters(benchmark::State &state)
 {
     const QString text(tenMegabytes, u'x');
-    const ModFibo::TextForms forms(locale);
+    const ModFibo::TextForms forms(settings);
     for (auto _ : state)
-        benchmark::DoNotOptimize(forms.numText(QStringView(text)));
+        benchmark::DoNotOptimize(forms.regroupedText(QStringView(text)));
 }
 BENCHMARK(RegroupTenMegabytesOfLetters)->Unit(benchmark::kMillisecond);
 
@@ -49,7 +49,7 @@ void ReadTenMegabytesOfDigits(benchmark::State &state)
 {
     const QString text = pastedDigits();
     for (auto _ : state)
-        benchmark::DoNotOptimize(ModFibo::TextToNumber(text, locale));
+        benchmark::DoNotOptimize(ModFibo::TextToNumber(text, settings.grouping));
 }
 BENCHMARK(ReadTenMegabytesOfDigits)->Unit(benchmark::kMillisecond);
 

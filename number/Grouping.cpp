@@ -28,8 +28,6 @@ constexpr QStringView lookAlikeSets[] = {u" \u00A0\u2009\u202F", u"'\u2019\u02BC
 Grouping Grouping::of(const QLocale &locale)
 {
     Grouping grouping;
-    if (locale.language() == QLocale::C)
-        return grouping;
     const QString separator = locale.groupSeparator();
     const QString probe = locale.toString(powerOfTen(probeDigits - 1));
     if (separator.isEmpty() || !probe.contains(separator))
@@ -41,7 +39,6 @@ Grouping Grouping::of(const QLocale &locale)
     if (digitWidth <= 0)
         return grouping;
 
-    grouping.separator = separator;
     grouping.primary = int(groups.last().size() / digitWidth);
     grouping.secondary = groups.size() >= 3 ? int(groups.at(groups.size() - 2).size() / digitWidth)
                                             : grouping.primary;
@@ -51,12 +48,18 @@ Grouping Grouping::of(const QLocale &locale)
             break;
         }
     }
-    if (grouping.primary <= 0 || grouping.secondary <= 0) {
-        grouping.separator.clear();
-        return grouping;
-    }
+    if (grouping.primary <= 0 || grouping.secondary <= 0)
+        return Grouping();
+    return grouping.withSeparator(separator);
+}
+
+Grouping Grouping::withSeparator(const QString &other) const
+{
+    Grouping grouping = *this;
+    grouping.separator = other;
+    grouping.lookAlikes.clear();
     for (const QStringView set : lookAlikeSets) {
-        if (separator.size() == 1 && set.contains(separator.front()))
+        if (other.size() == 1 && set.contains(other.front()))
             grouping.lookAlikes = set.toString();
     }
     return grouping;

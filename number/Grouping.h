@@ -28,9 +28,12 @@ struct Grouping {
     int minimumDigits = 1;
 
     // QLocale keeps its group sizes private, so they are read off the way the
-    // locale writes a few known numbers. The C locale groups nothing, although
-    // QLocale::system() names it C and writes 1,234.
+    // locale writes a few known numbers.
     static Grouping of(const QLocale &locale);
+
+    // The same group sizes with another separator and its look-alikes; an
+    // empty one groups nothing.
+    Grouping withSeparator(const QString &other) const;
 
     bool groups() const { return !separator.isEmpty(); }
 

@@ -1,7 +1,5 @@
 #include "number/ModFibo.h"
 
-#include "number/Grouping.h"
-
 #include <charconv>
 #include <limits>
 #include <string>
@@ -53,12 +51,11 @@ double readLeadingNumber(const QString &text)
 
 } // namespace
 
-double TextToNumber(QString text, const QLocale &locale)
+double TextToNumber(QString text, const Grouping &grouping)
 {
     if (text == u"" || text == u"0")
         return 0.0;
     text.remove(u'.');
-    const Grouping grouping = Grouping::of(locale);
     // A separator with look-alikes is one of them: one pass removes them all.
     if (!grouping.lookAlikes.isEmpty())
         text.removeIf([&grouping](QChar c) { return grouping.lookAlikes.contains(c); });

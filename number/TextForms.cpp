@@ -5,15 +5,11 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace ModFibo {
 
-TextForms::TextForms(const QLocale &locale)
-    : decimalPoint_(locale.decimalPoint()),
-      negativeSign_(locale.negativeSign()),
-      grouping_(Grouping::of(locale))
-{
-}
+TextForms::TextForms(NumericSettings settings) : settings_(std::move(settings)) {}
 
 QString TextForms::expText(double value) const
 {
@@ -22,16 +18,16 @@ QString TextForms::expText(double value) const
     const std::string_view chars(buffer, std::size_t(result.ptr - buffer));
     const bool negative = chars.front() == '-';
     const bool hasPoint = chars.find('.') != std::string_view::npos;
-    QString text(qsizetype(chars.size()) + (negative ? negativeSign_.size() - 1 : 0)
-                     + (hasPoint ? decimalPoint_.size() - 1 : 0),
+    QString text(qsizetype(chars.size()) + (negative ? settings_.negativeSign.size() - 1 : 0)
+                     + (hasPoint ? settings_.decimalPoint.size() - 1 : 0),
                  Qt::Uninitialized);
     QChar *out = text.data();
     for (std::size_t i = 0; i < chars.size(); ++i) {
         const char c = chars[i];
         if (c == '.')
-            out = std::copy(decimalPoint_.cbegin(), decimalPoint_.cend(), out);
+            out = std::copy(settings_.decimalPoint.cbegin(), settings_.decimalPoint.cend(), out);
         else if (c == '-' && i == 0)
-            out = std::copy(negativeSign_.cbegin(), negativeSign_.cend(), out);
+            out = std::copy(settings_.negativeSign.cbegin(), settings_.negativeSign.cend(), out);
         else
             *out++ = QLatin1Char(c == 'e' ? 'E' : c);
     }
@@ -60,13 +56,13 @@ QString TextForms::numText(double value) const
     if (e > 1)
         out = std::copy(chars.begin() + 2, chars.begin() + e, out);
     out = std::fill_n(out, exponent + 1 - (out - digits), '0');
-    QString text = grouping_.apply(std::string_view(digits, std::size_t(out - digits)));
+    QString text = settings_.grouping.apply(std::string_view(digits, std::size_t(out - digits)));
     if (std::signbit(value) && whole != 0.0)
-        text.prepend(negativeSign_);
+        text.prepend(settings_.negativeSign);
     return text;
 }
 
-std::optional<QString> TextForms::numText(QStringView text) const
+std::optional<QString> TextForms::regroupedText(QStringView text) const
 {
     text = text.trimmed();
     std::string digits;
@@ -80,7 +76,7 @@ std::optional<QString> TextForms::numText(QStringView text) const
             else
                 digits.back() = char(c.unicode());
             ++at;
-        } else if (const qsizetype skip = grouping_.separatorAt(text, at)) {
+        } else if (const qsizetype skip = settings_.grouping.separatorAt(text, at)) {
             at += skip;
         } else {
             return std::nullopt;
@@ -88,7 +84,7 @@ std::optional<QString> TextForms::numText(QStringView text) const
     }
     if (digits.empty())
         return std::nullopt;
-    return grouping_.apply(digits);
+    return settings_.grouping.apply(digits);
 }
 
 } // namespace ModFibo

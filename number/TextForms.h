@@ -1,8 +1,7 @@
 #pragma once
 
-#include "number/Grouping.h"
+#include "number/NumericSettings.h"
 
-#include <QLocale>
 #include <QString>
 #include <QStringView>
 
@@ -10,10 +9,10 @@
 
 namespace ModFibo {
 
-// The two forms in which the program shows a number, for one locale.
+// The two forms in which the program shows a number, by one locale's settings.
 class TextForms {
 public:
-    explicit TextForms(const QLocale &locale);
+    explicit TextForms(NumericSettings settings);
 
     // EXP text: at most 15 significant digits, never grouped; plain digits
     // below 10^15, otherwise mantissa and exponent (1.3069892237634E+308).
@@ -30,12 +29,10 @@ public:
     // zeros dropped, written with the locale's own separator. Empty when the
     // text, less surrounding blanks, is anything but digits and group
     // separators (or their look-alikes).
-    std::optional<QString> numText(QStringView text) const;
+    std::optional<QString> regroupedText(QStringView text) const;
 
 private:
-    QString decimalPoint_;
-    QString negativeSign_;
-    Grouping grouping_;
+    NumericSettings settings_;
 };
 
 } // namespace ModFibo

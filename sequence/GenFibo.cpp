@@ -21,15 +21,15 @@ double addChecked(double a, double b)
 
 } // namespace
 
-void GenFibo(const FiboControls &c, const QLocale &locale)
+void GenFibo(const FiboControls &c, const ModFibo::NumericSettings &settings)
 {
-    const ModFibo::TextForms forms(locale);
+    const ModFibo::TextForms forms(settings);
     try {
         c.txtOut.setText(QString());
         c.txtOut2.setText(QString());
         c.Lv.clear();
 
-        const int n = ModFibo::ToInt32(ModFibo::TextToNumber(c.txtInput.text(), locale));
+        const int n = ModFibo::ToInt32(ModFibo::TextToNumber(c.txtInput.text(), settings.grouping));
         if (n > FiboLimit) {
             c.messages.msgBox(QStringLiteral("Number too big for computing !"), MsgBoxStyle::Critical,
                               QStringLiteral("System Computer"));

@@ -1,6 +1,7 @@
 #include "tests/WindowDriver.h"
 
 #include "app/ApplicationSetup.h"
+#include "window/UserNumericSettings.h"
 #include "window/frmFibo.h"
 
 #include <QAbstractButton>
@@ -139,8 +140,7 @@ bool WindowDriver::showsNothing() const
 
 QString WindowDriver::grouped(QString text) const
 {
-    const QLocale system = QLocale::system();
-    return text.replace(QStringLiteral("{s}"), system.language() == QLocale::C ? QString() : system.groupSeparator());
+    return text.replace(QStringLiteral("{s}"), userNumericSettings().grouping.separator);
 }
 
 void WindowDriver::run(const QString &step)

@@ -85,7 +85,7 @@ public:
     //   shift-f10:ACTION   the same, the menu opened by Shift+F10
     //   click-row:N        click row N of the list; ctrl-click-row:N with Ctrl held
     //   count              press Count (message boxes are answered and kept)
-    // "{s}" in TEXT stands for the digit-group separator of the system's locale.
+    // "{s}" in TEXT stands for the digit-group separator of the user's locale.
     void run(const QString &step);
     QString grouped(QString text) const;
 

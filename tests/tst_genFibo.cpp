@@ -27,6 +27,11 @@ const QString systemComputer = QStringLiteral("System Computer");
 const QString applicationTitle;
 const QString subscript = QStringLiteral("Subscript out of range");
 
+ModFibo::NumericSettings settings(const QString &locale = QStringLiteral("de_DE"))
+{
+    return ModFibo::NumericSettings::of(QLocale(locale));
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Outcome)
@@ -84,7 +89,7 @@ void GenFiboTest::outcomes()
 
     FakeWindow w;
     w.txtInput.value = input;
-    GenFibo(w.controls(), QLocale(locale));
+    GenFibo(w.controls(), settings(locale));
 
     QCOMPARE(int(w.Lv.rows.size()), expected.rows);
     if (!expected.lastRow.isEmpty())
@@ -115,7 +120,7 @@ void GenFiboTest::operationsInOrder()
 {
     FakeWindow w;
     w.txtInput.value = QStringLiteral("2");
-    GenFibo(w.controls(), QLocale(QStringLiteral("de_DE")));
+    GenFibo(w.controls(), settings());
     const QStringList expected{
         "txtOut.setText()",  "txtOut2.setText()",     "Lv.clear()",          "txtInput.text()",
         "Lv.add(0)",         "Lv.setSubItem(1,1,0)",  "Lv.setSubItem(1,2,0)", "Lv.add(1)",
@@ -168,7 +173,7 @@ void GenFiboTest::failingOperation()
     w.Lv.rows.push_back({"9", "old", "old", true});
     w.log.failOn(operation, occurrence);
 
-    GenFibo(w.controls(), QLocale(QStringLiteral("de_DE")));
+    GenFibo(w.controls(), settings());
 
     QCOMPARE(int(w.Lv.rows.size()), rows);
     if (rows > 0) {
@@ -191,13 +196,13 @@ void GenFiboTest::failingErrorReportLeavesTheCall()
     FakeWindow w;
     w.txtInput.value = QStringLiteral("1477");
     w.log.failOn(QStringLiteral("msgBox"), 1); // the refusal fails and is reported
-    GenFibo(w.controls(), QLocale(QStringLiteral("de_DE")));
+    GenFibo(w.controls(), settings());
     QCOMPARE(w.messages.shown.size(), std::size_t(1));
     QCOMPARE(w.messages.shown[0].text, QStringLiteral("msgBox failed"));
 
     w.txtInput.value = QStringLiteral("0");
     w.log.failOn(QStringLiteral("msgBox"), 1);
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, GenFibo(w.controls(), QLocale(QStringLiteral("de_DE"))));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, GenFibo(w.controls(), settings()));
 }
 
 void GenFiboTest::repeatedCallsReplaceTheTable_data()
@@ -222,7 +227,7 @@ void GenFiboTest::repeatedCallsReplaceTheTable()
     FakeWindow w;
     for (const QString &input : inputs) {
         w.txtInput.value = input;
-        GenFibo(w.controls(), QLocale(QStringLiteral("de_DE")));
+        GenFibo(w.controls(), settings());
     }
     QCOMPARE(int(w.Lv.rows.size()), rows);
     QCOMPARE(w.txtOut.value, out);

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeView>
 #include <QtTest>
@@ -27,6 +28,8 @@ private slots:
     void editing();
     void hugePaste_data();
     void hugePaste();
+    void userNumbers_data();
+    void userNumbers();
 };
 
 void InputBoxTest::typedCharacterCode_data()
@@ -212,6 +215,46 @@ void InputBoxTest::hugePaste()
     w->count();
     QCOMPARE(w->boxes.size(), std::size_t(1));
     QCOMPARE(w->boxes[0].text, message);
+}
+
+void InputBoxTest::userNumbers_data()
+{
+    QTest::addColumn<QString>("typed"); // 1234
+    QTest::addColumn<QString>("exp");   // of F(1234)
+    QTest::addColumn<QString>("num");   // its start
+
+    // Each row is named after the environment it runs in, in the CTest entry
+    // of its own (tests/CMakeLists.txt). The numeric category decides, as
+    // POSIX orders it, whatever the language.
+    const QString german = QStringLiteral("347.746.739.180.370.140.000");
+    const QString plain = QStringLiteral("347746739180370140000");
+    QTest::newRow("LANG=C.UTF-8 LC_NUMERIC=de_DE.UTF-8") << "1.234" << "3,4774673918037E+257" << german;
+    QTest::newRow("LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8") << "1.234" << "3,4774673918037E+257" << german;
+    QTest::newRow("LANG=de_DE.UTF-8 LC_NUMERIC=C") << "1234" << "3.4774673918037E+257" << plain;
+    QTest::newRow("LC_NUMERIC=de_DE.UTF-8 LC_ALL=C") << "1234" << "3.4774673918037E+257" << plain;
+    // Latin digits with the C library's separators, not Qt's U+066C and U+066B.
+    QTest::newRow("LC_ALL=ar_EG.UTF-8") << "1,234" << "3.4774673918037E+257" << "347,746,739,180,370,140,000";
+}
+
+void InputBoxTest::userNumbers()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, exp);
+    QFETCH(QString, num);
+    QStringList environment;
+    for (const char *variable : {"LANG", "LC_NUMERIC", "LC_ALL"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            environment << QString::fromLatin1(variable) + u'=' + qEnvironmentVariable(variable);
+    }
+    if (environment.join(u' ') != QLatin1String(QTest::currentDataTag()))
+        QSKIP("runs in the environment it is named after");
+
+    w->run(QStringLiteral("type:1234"));
+    QCOMPARE(w->txtInput->text(), typed);
+    w->run(QStringLiteral("count"));
+    QCOMPARE(w->rows(), 1235); // read back with the same separator
+    QCOMPARE(w->txtOut->toPlainText(), exp);
+    QVERIFY2(w->txtOut2->toPlainText().startsWith(num), qPrintable(w->txtOut2->toPlainText().left(40)));
 }
 
 QTEST_MAIN(InputBoxTest)

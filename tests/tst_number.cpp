@@ -1,5 +1,6 @@
 // Reading of n, the 32-bit conversion and the two text forms, under several locales.
 #include "number/ModFibo.h"
+#include "number/NumericSettings.h"
 #include "number/RuntimeError.h"
 #include "number/TextForms.h"
 #include "number/ToInt32.h"
@@ -23,6 +24,11 @@ const QStringList spaces{" ", "\u00A0", "\u2009", NNBSP};
 const QStringList apostrophes{"'", RSQUO, "\u02BC"};
 // F(1476) as repeated addition gives it.
 constexpr double F1476 = 1.3069892237633987e308;
+
+TextForms forms(const QString &locale)
+{
+    return TextForms(NumericSettings::of(QLocale(locale)));
+}
 } // namespace
 
 class NumberTest : public QObject {
@@ -38,8 +44,8 @@ private slots:
     void numTextOfDouble();
     void numTextOfF1476_data();
     void numTextOfF1476();
-    void numTextOfText_data();
-    void numTextOfText();
+    void regroupedText_data();
+    void regroupedText();
 };
 
 void NumberTest::textToNumber_data()
@@ -80,6 +86,7 @@ void NumberTest::textToNumber_data()
     QTest::newRow("de_DE space stops reading") << "de_DE" << "1 476" << 1.0;
     QTest::newRow("en_US apostrophe stops reading") << "en_US" << "1'476" << 1.0;
     QTest::newRow("C does not group") << "C" << "1,234" << 1.0;
+    QTest::newRow("ar_EG comma groups") << "ar_EG" << "1,234" << 1234.0;
 }
 
 void NumberTest::textToNumber()
@@ -87,7 +94,7 @@ void NumberTest::textToNumber()
     QFETCH(QString, locale);
     QFETCH(QString, text);
     QFETCH(double, expected);
-    QCOMPARE(TextToNumber(text, QLocale(locale)), expected);
+    QCOMPARE(TextToNumber(text, NumericSettings::of(QLocale(locale)).grouping), expected);
 }
 
 void NumberTest::toInt32_data()
@@ -148,6 +155,10 @@ void NumberTest::expText_data()
     QTest::newRow("F(1476) fr_FR") << "fr_FR" << F1476 << "1,3069892237634E+308";
     QTest::newRow("F(1476) en_IN") << "en_IN" << F1476 << "1.3069892237634E+308";
     QTest::newRow("F(1476) C") << "C" << F1476 << "1.3069892237634E+308";
+    // Beside Latin digits, the C library's decimal point, not U+066B; where
+    // it does not have the locale (glibc has no ar_TD), that of the C locale.
+    QTest::newRow("F(1476) ar_EG") << "ar_EG" << F1476 << "1.3069892237634E+308";
+    QTest::newRow("F(1476) ar_TD") << "ar_TD" << F1476 << "1.3069892237634E+308";
     QTest::newRow("two exponent digits") << "en_US" << 1e20 << "1E+20";
     QTest::newRow("small fraction") << "en_US" << 0.0001 << "0.0001";
     QTest::newRow("smaller fraction") << "de_DE" << 0.00001 << "1E-05";
@@ -158,7 +169,7 @@ void NumberTest::expText()
     QFETCH(QString, locale);
     QFETCH(double, value);
     QFETCH(QString, expected);
-    QCOMPARE(TextForms(QLocale(locale)).expText(value), expected);
+    QCOMPARE(forms(locale).expText(value), expected);
 }
 
 void NumberTest::numTextOfDouble_data()
@@ -178,6 +189,11 @@ void NumberTest::numTextOfDouble_data()
     QTest::newRow("fr_FR") << "fr_FR" << 1234567.0 << "1" + NNBSP + "234" + NNBSP + "567";
     QTest::newRow("de_CH") << "de_CH" << 1234567.0 << "1" + RSQUO + "234" + RSQUO + "567";
     QTest::newRow("C") << "C" << 1234567.0 << "1234567";
+    // Beside Latin digits, the C library's group separator, not U+066C.
+    QTest::newRow("ar_EG") << "ar_EG" << 1234567.0 << "1,234,567";
+    QTest::newRow("fa_IR") << "fa_IR" << 1234567.0 << "1,234,567";
+    QTest::newRow("ar_SA, not grouped by the C library") << "ar_SA" << 1234567.0 << "1234567";
+    QTest::newRow("ar_TD, unknown to the C library") << "ar_TD" << 1234567.0 << "1234567";
     // Locales that leave four digits ungrouped, and group every group from five.
     QTest::newRow("es_ES four digits") << "es_ES" << 1234.0 << "1234";
     QTest::newRow("es_ES five digits") << "es_ES" << 12345.0 << "12.345";
@@ -201,7 +217,7 @@ void NumberTest::numTextOfDouble()
     QFETCH(QString, locale);
     QFETCH(double, value);
     QFETCH(QString, expected);
-    QCOMPARE(TextForms(QLocale(locale)).numText(value), expected);
+    QCOMPARE(forms(locale).numText(value), expected);
 }
 
 void NumberTest::numTextOfF1476_data()
@@ -221,12 +237,12 @@ void NumberTest::numTextOfF1476()
     QFETCH(QString, locale);
     QFETCH(QString, start);
     QFETCH(int, length);
-    const QString text = TextForms(QLocale(locale)).numText(F1476);
+    const QString text = forms(locale).numText(F1476);
     QVERIFY2(text.startsWith(start), qPrintable(text.left(40)));
     QCOMPARE(text.size(), length);
 }
 
-void NumberTest::numTextOfText_data()
+void NumberTest::regroupedText_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
@@ -251,6 +267,7 @@ void NumberTest::numTextOfText_data()
     QTest::newRow("de_CH apostrophes") << "de_CH" << "1'2\u02BC345" << std::optional<QString>("12" + RSQUO + "345");
     QTest::newRow("space under de_DE") << "de_DE" << "1 234" << none;
     QTest::newRow("C") << "C" << "12345" << std::optional<QString>("12345");
+    QTest::newRow("ar_EG") << "ar_EG" << "1,2345" << std::optional<QString>("12,345");
     QTest::newRow("es_ES ungroups four digits") << "es_ES" << "1.234" << std::optional<QString>("1234");
     QTest::newRow("es_ES fifth digit") << "es_ES" << "1234.5" << std::optional<QString>("12.345");
     QTest::newRow("pl_PL fifth digit") << "pl_PL" << "12345" << std::optional<QString>("12" + NBSP + "345");
@@ -264,12 +281,12 @@ void NumberTest::numTextOfText_data()
     QTest::newRow("comma under C") << "C" << "1,234" << none;
 }
 
-void NumberTest::numTextOfText()
+void NumberTest::regroupedText()
 {
     QFETCH(QString, locale);
     QFETCH(QString, text);
     QFETCH(std::optional<QString>, expected);
-    QCOMPARE(TextForms(QLocale(locale)).numText(QStringView(text)), expected);
+    QCOMPARE(forms(locale).regroupedText(QStringView(text)), expected);
 }
 
 QTEST_GUILESS_MAIN(NumberTest)

@@ -5,11 +5,10 @@
 #include "window/WindowControls.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 void frmFibo::GenFibo()
 {
-    ::GenFibo(controls->fibo(), QLocale::system());
+    ::GenFibo(controls->fibo(), numeric);
 }
 
 void frmFibo::cmdCount_Click()

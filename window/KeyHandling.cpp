@@ -11,7 +11,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLocale>
 
 #include <algorithm>
 
@@ -33,7 +32,7 @@ void frmFibo::txtInput_KeyUp(int &KeyCode, int &Shift)
         return;
     const QString text = controls->txtInput.text();
     // A pasted text that is not a number is left exactly as it is.
-    const std::optional<QString> grouped = ModFibo::TextForms(QLocale::system()).numText(text);
+    const std::optional<QString> grouped = ModFibo::TextForms(numeric).regroupedText(text);
     // Neither is one whose grouped form would not fit the box: no digit is lost.
     if (!grouped || grouped->size() > controls->txtInput.maxLength())
         return;

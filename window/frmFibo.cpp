@@ -3,6 +3,7 @@
 #include "sequence/UntrappedErrors.h"
 #include "window/ContextMenuKey.h"
 #include "window/FormLook.h"
+#include "window/UserNumericSettings.h"
 #include "window/WindowControls.h"
 #include "window/placement/WindowPlacement.h"
 #include "ui_frmFibo.h"
@@ -12,7 +13,7 @@
 #include <QShowEvent>
 
 frmFibo::frmFibo(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::frmFibo>())
+    : QWidget(parent), numeric(userNumericSettings()), ui(std::make_unique<Ui::frmFibo>())
 {
     ui->setupUi(this);
     controls = std::make_unique<WindowControls>(*this, *ui);

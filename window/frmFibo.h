@@ -1,5 +1,7 @@
 #pragma once
 
+#include "number/NumericSettings.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -20,7 +22,7 @@ public:
     explicit frmFibo(QWidget *parent = nullptr);
     ~frmFibo() override;
 
-    // Table generation over this window's controls, in the system's locale.
+    // Table generation over this window's controls, in the user's numeric settings.
     void GenFibo();
 
 protected:
@@ -44,6 +46,8 @@ private:
     // Runs a handler; an error it does not trap is reported, never thrown on.
     void handle(const std::function<void()> &handler);
 
+    // Worked out once: every key release and every Count uses them.
+    const ModFibo::NumericSettings numeric;
     std::unique_ptr<Ui::frmFibo> ui;
     std::unique_ptr<WindowControls> controls;
 };

@@ -14,6 +14,7 @@
 #include "number/TextForms.h"
 #include "tests/WindowDriver.h"
 #include "app/ApplicationSetup.h"
+#include "window/UserNumericSettings.h"
 #include "window/frmFibo.h"
 
 #include <QAction>
@@ -51,7 +52,7 @@ struct Window {
     QPushButton *cmdCount = nullptr;
     QPushButton *cmdClear = nullptr;
     QPushButton *cmdClose = nullptr;
-    QString separator;
+    ModFibo::NumericSettings numeric; // the user's, as the window works them out
     // What the buttons did during the current action, however they were pressed.
     int counts = 0;
     int clears = 0;
@@ -215,8 +216,8 @@ QWidget *sendKey(bool press, const KeyStroke &stroke, bool autoRepeat)
 bool numberText(const QString &text)
 {
     QString rest = text;
-    if (!window->separator.isEmpty())
-        rest.remove(window->separator);
+    if (!window->numeric.grouping.separator.isEmpty())
+        rest.remove(window->numeric.grouping.separator);
     for (const QChar c : rest) {
         if (c < u'0' || c > u'9')
             return false;
@@ -244,7 +245,7 @@ void checkOutputs(bool afterCount, std::size_t boxes)
 
     // Count lists F(0)..F(n) for n read from the box, 1 <= n <= 1476;
     // any other n gives one message box and an empty table.
-    const double n = std::nearbyint(ModFibo::TextToNumber(window->countedText, QLocale::system()));
+    const double n = std::nearbyint(ModFibo::TextToNumber(window->countedText, window->numeric.grouping));
     if (n >= 1 && n <= 1476) {
         check(rows == int(n) + 1, "Count did not list F(0)..F(n)");
         check(boxes == 0, "Count of a valid n showed a message box");
@@ -274,7 +275,7 @@ void checkRegrouped()
     const QString text = window->txtInput->text();
     if (text.size() <= 3)
         return;
-    const std::optional<QString> grouped = ModFibo::TextForms(QLocale::system()).numText(text);
+    const std::optional<QString> grouped = ModFibo::TextForms(window->numeric).regroupedText(text);
     if (!grouped || grouped->size() > window->txtInput->maxLength())
         return;
     check(text == *grouped, "a key release left the number ungrouped");
@@ -413,8 +414,7 @@ void startWindow()
     window->cmdCount = child<QPushButton>(form, "cmdCount");
     window->cmdClear = child<QPushButton>(form, "cmdClear");
     window->cmdClose = child<QPushButton>(form, "cmdClose");
-    const ModFibo::Grouping grouping = ModFibo::Grouping::of(QLocale::system());
-    window->separator = grouping.separator;
+    window->numeric = userNumericSettings();
     // Connected after the window's own handlers, so these see what they did.
     QObject::connect(window->cmdCount, &QPushButton::clicked, [] {
         ++window->counts;
