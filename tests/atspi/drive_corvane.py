@@ -296,6 +296,8 @@ class Driver:
         header = table.getColumnHeader(column).name
         self.check((name, header) == ("1", "NUM"), "row 1 reads %r under %r, expected '1' under 'NUM'" % (name, header))
         self.ok("row %d, %r under %r" % (row, name, header))
+        self.wait_for("row 1 to read as selected", lambda: table.nSelectedRows == 1 and table.isRowSelected(1))
+        self.ok("row 1 selected")
 
     def count_too_big(self):
         self.step("set n = 1477 and press Count")
@@ -378,6 +380,11 @@ class Driver:
         self.press(self.count)
         num = self.wait_for_text(self.out_num, "Result (NUM) to hold 309 digits", lambda t: len(digits_of(t)) == 309)
         self.ok("Result (NUM) holds %d characters" % len(num))
+        table = self.table.queryTable()
+        last = [table.getAccessibleAt(1476, column).name for column in range(len(COLUMNS))]
+        self.check(table.nRows == 1477 and last[0] == "1476" and last[2] == num,
+                   "%d rows, the last reads %r" % (table.nRows, last))
+        self.ok("the list's last row reads %r" % last[:2])
 
         self.step("Result (NUM), shown over several lines, reads as one")
         text = self.out_num.queryText()
