@@ -1,7 +1,7 @@
 // The input box's keyboard rules on the real window, with real key events,
 // under whatever locale the test runs in ("{s}" stands for its digit-group
 // separator; the C locale has none).
-#include "window/KeyCodes.h"
+#include "window/keys/KeyCodes.h"
 #include "tests/WindowDriver.h"
 #include "window/frmFibo.h"
 

@@ -5,7 +5,7 @@
 
 #include "number/TextForms.h"
 #include "sequence/UntrappedErrors.h"
-#include "window/KeyCodes.h"
+#include "window/keys/KeyCodes.h"
 #include "window/WindowControls.h"
 
 #include <QInputMethodEvent>

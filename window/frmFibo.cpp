@@ -1,7 +1,7 @@
 #include "window/frmFibo.h"
 
 #include "sequence/UntrappedErrors.h"
-#include "window/ContextMenuKey.h"
+#include "window/keys/ContextMenuKey.h"
 #include "window/FormLook.h"
 #include "window/UserNumericSettings.h"
 #include "window/WindowControls.h"

@@ -1,4 +1,4 @@
-#include "window/DigitGroupLineLayout.h"
+#include "window/numbox/DigitGroupLineLayout.h"
 
 #include "number/Grouping.h"
 

@@ -1,4 +1,4 @@
-#include "window/ContextMenuKey.h"
+#include "window/keys/ContextMenuKey.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>

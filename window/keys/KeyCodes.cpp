@@ -1,4 +1,4 @@
-#include "window/KeyCodes.h"
+#include "window/keys/KeyCodes.h"
 
 #include <QKeyEvent>
 

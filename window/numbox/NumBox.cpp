@@ -1,7 +1,7 @@
-#include "window/NumBox.h"
+#include "window/numbox/NumBox.h"
 
 #include "accessibility/PlainText.h"
-#include "window/DigitGroupLineLayout.h"
+#include "window/numbox/DigitGroupLineLayout.h"
 
 #include <QMimeData>
 
