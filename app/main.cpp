@@ -1,10 +1,13 @@
 #include "app/ApplicationSetup.h"
+#include "app/NoDisplayReport.h"
 #include "window/frmFibo.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
+
+#include <optional>
 
 namespace {
 
@@ -23,7 +26,12 @@ QPixmap pngResource(const QString &path)
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    std::optional<QApplication> app;
+    {
+        // Without a display: one plain line and status 1, not Qt's abort.
+        const NoDisplayReport report;
+        app.emplace(argc, argv);
+    }
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.corvane"));
 
     QIcon icon;
@@ -34,5 +42,5 @@ int main(int argc, char *argv[])
     setUpApplication();
     frmFibo window;
     window.show();
-    return app.exec();
+    return app->exec();
 }
