@@ -4,6 +4,7 @@
 #include "window/list/ListView.h"
 #include "ui_frmFibo.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -14,6 +15,12 @@
 
 #include <algorithm>
 
+namespace {
+
+void ignoreAccessibilityEvent(QAccessibleEvent *) {}
+
+} // namespace
+
 QString InputBox::text() const
 {
     return editor_.text();
@@ -21,9 +28,15 @@ QString InputBox::text() const
 
 void InputBox::setText(const QString &text)
 {
-    // Replaced as an edit of the user's, not with QLineEdit::setText, which
-    // would clear the undo history: the box's Undo brings back the text that
-    // a stray key emptied.
+    // Replaced as an edit of the user's, so that the box's Undo brings back
+    // the text that a stray key, a regrouping or Clear replaced. The line
+    // editor never trims its history, which would grow with every regrouping
+    // for as long as the window is open: setting the text it already holds
+    // drops the older steps and keeps only this replacement. That changes
+    // nothing a screen reader should hear of, so its events are dropped.
+    const QAccessible::UpdateHandler notify = QAccessible::installUpdateHandler(ignoreAccessibilityEvent);
+    editor_.setText(editor_.text());
+    QAccessible::installUpdateHandler(notify);
     editor_.selectAll();
     editor_.insert(text);
 }
