@@ -35,7 +35,7 @@ QString displayOf(const QString &platform)
 }
 
 // Qt names each platform it tried in a message of its own before giving up.
-QString platformsTried()
+QStringList platformsTried()
 {
     static const QRegularExpression tried(QStringLiteral("^Could not (load|find) the Qt platform plugin \"([^\"]*)\""));
     QStringList platforms;
@@ -46,7 +46,17 @@ QString platformsTried()
             platforms << name + (match.captured(1) == u"find" ? QStringLiteral(" (not installed)") : displayOf(name));
         }
     }
-    return platforms.isEmpty() ? QString() : QStringLiteral(" with the Qt platform ") + platforms.join(u" or ");
+    return platforms;
+}
+
+void passHeldMessages()
+{
+    for (const HeldMessage &message : held) {
+        const QMessageLogContext context(message.file.constData(), message.line, message.function.constData(),
+                                         message.category.constData());
+        passOn(message.type, context, message.text);
+    }
+    held.clear();
 }
 
 void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
@@ -55,7 +65,15 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
         held.push_back({type, context.file, context.line, context.function, context.category, text});
         return;
     }
-    const QString line = QStringLiteral("corvane: no display could be opened%1\n").arg(platformsTried());
+    const QStringList platforms = platformsTried();
+    // Any other fatal error is Qt's to tell, and ends the program as Qt ends it.
+    if (platforms.isEmpty()) {
+        passHeldMessages();
+        passOn(type, context, text);
+        return;
+    }
+    const QString line =
+        QStringLiteral("corvane: no display could be opened with the Qt platform %1\n").arg(platforms.join(u" or "));
     std::fputs(line.toLocal8Bit().constData(), stderr);
     // Nothing is made yet that needs tearing down, and the half-made
     // application must not be: the end comes without unwinding.
@@ -72,10 +90,5 @@ NoDisplayReport::NoDisplayReport()
 NoDisplayReport::~NoDisplayReport()
 {
     qInstallMessageHandler(passOn);
-    for (const HeldMessage &message : held) {
-        const QMessageLogContext context(message.file.constData(), message.line, message.function.constData(),
-                                         message.category.constData());
-        passOn(message.type, context, message.text);
-    }
-    held.clear();
+    passHeldMessages();
 }

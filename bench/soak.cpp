@@ -6,6 +6,8 @@
 //
 //   ./build/bench/soak                  (offscreen)
 //   QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bench/soak
+//   (the same with the accessibility bus: QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 and
+//   dbus-run-session -- before ./build/bench/soak)
 #include "app/ApplicationSetup.h"
 #include "window/frmFibo.h"
 
