@@ -26,7 +26,9 @@ QtMessageHandler passOn = nullptr;
 // The display the platform would open, from the variable it reads.
 QString displayOf(const QString &platform)
 {
-    const char *variable = platform == u"xcb" ? "DISPLAY" : platform.startsWith(u"wayland") ? "WAYLAND_DISPLAY" : nullptr;
+    const char *variable = platform == u"xcb"                ? "DISPLAY"
+                           : platform.startsWith(u"wayland") ? "WAYLAND_DISPLAY"
+                                                             : nullptr;
     if (!variable)
         return QString();
     const QString value = qEnvironmentVariable(variable);
