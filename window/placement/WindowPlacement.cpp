@@ -48,7 +48,7 @@ std::vector<std::uint32_t> cardinals(xcb_connection_t *connection, xcb_window_t 
 QMargins announcedFrameMargins(QWidget &window)
 {
     const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    if (!x11 || !x11->connection())
         return {};
     xcb_connection_t *connection = x11->connection();
     const auto id = static_cast<xcb_window_t>(window.winId());
