@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QTreeView>
 
+#include <algorithm>
+
 ListTableAccessible::ListTableAccessible(QTreeView *view) : QAccessibleWidget(view, QAccessible::Table) {}
 
 ListTableAccessible::~ListTableAccessible()

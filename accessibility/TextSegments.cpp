@@ -34,8 +34,7 @@ bool isWordCharacter(const QString &text, int i)
     const char32_t c = codePointAt(text, i);
     if (QChar::isLetterOrNumber(c))
         return true;
-    return i > 0 && i + 1 < text.size() && ModFibo::Grouping::separatesDigitGroups(text.at(i)) && text.at(i - 1).isDigit()
-           && text.at(i + 1).isDigit();
+    return ModFibo::Grouping::joinsDigitsAt(text, i);
 }
 
 bool endsSentence(QChar c)

@@ -73,6 +73,12 @@ bool Grouping::separatesDigitGroups(QChar c)
                                     [c](QStringView set) { return set.contains(c); });
 }
 
+bool Grouping::joinsDigitsAt(QStringView text, qsizetype at)
+{
+    return at > 0 && at + 1 < text.size() && text.at(at - 1).isDigit() && separatesDigitGroups(text.at(at))
+           && text.at(at + 1).isDigit();
+}
+
 qsizetype Grouping::separatorAt(QStringView text, qsizetype at) const
 {
     if (!groups() || at >= text.size())

@@ -42,6 +42,10 @@ struct Grouping {
     // The plain space is not among them: between digits it parts two numbers.
     static bool separatesDigitGroups(QChar c);
 
+    // Whether `text` has such a separator at `at`, between two digits: there
+    // it joins them into one number.
+    static bool joinsDigitsAt(QStringView text, qsizetype at);
+
     // How many UTF-16 units at `at` in `text` are the separator or one of its
     // look-alikes; 0 where there is none.
     qsizetype separatorAt(QStringView text, qsizetype at) const;

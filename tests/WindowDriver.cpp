@@ -68,12 +68,13 @@ bool chooseFromContextMenu(QWidget *target, const QString &name, bool byShiftF10
         QTest::keyClick(menu, chosen ? Qt::Key_Return : Qt::Key_Escape);
     });
     chooser.start();
-    const QPoint at = target->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
-    if (byShiftF10)
+    if (byShiftF10) {
         QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
-    else
+    } else {
+        const QPoint at = target->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
         QApplication::sendEvent(target, &event);
+    }
     if (!QTest::qWaitFor([&chooser] { return !chooser.isActive(); }, 2000))
         return false;
     // A desktop leaves the focus in the control once the menu has closed;
@@ -114,13 +115,8 @@ void WindowDriver::type(const QString &text)
 
 void WindowDriver::count()
 {
-    const auto shown = answeringMessageBoxes([this] { click("cmdCount"); });
+    const auto shown = answeringMessageBoxes([this] { control<QPushButton>("cmdCount")->click(); });
     boxes.insert(boxes.end(), shown.begin(), shown.end());
-}
-
-void WindowDriver::click(const char *button)
-{
-    control<QPushButton>(button)->click();
 }
 
 int WindowDriver::rows() const

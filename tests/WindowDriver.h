@@ -66,7 +66,6 @@ public:
     void type(const QString &text);
     // Clicks Count, answering and keeping the message boxes it shows.
     void count();
-    void click(const char *button);
     int rows() const;
     QString cell(int row, int column) const;
     // Both result boxes and the list empty.

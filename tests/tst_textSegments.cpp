@@ -119,7 +119,6 @@ void TextSegmentsTest::wrappedLines_data()
     QTest::addColumn<QList<int>>("shown"); // where the box starts its wrapped lines
     QTest::addColumn<QString>("read"); // the lines "start-end" read at each of them
     QTest::newRow("number") << QStringLiteral("354.224.848") << QList<int>{4, 8} << "0-11 0-11";
-    QTest::newRow("number, U+202F") << QStringLiteral("354\u202F224\u202F848") << QList<int>{4, 8} << "0-11 0-11";
     QTest::newRow("words") << QStringLiteral("12 345 678") << QList<int>{3, 7} << "3-7 7-10";
 }
 

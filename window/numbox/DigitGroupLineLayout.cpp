@@ -11,8 +11,7 @@ namespace {
 // Whether a line may end at `at`: just after a separator between two digits.
 bool afterGroupSeparator(const QString &text, int at)
 {
-    return at >= 2 && at < text.size() && text.at(at - 2).isDigit()
-           && ModFibo::Grouping::separatesDigitGroups(text.at(at - 1)) && text.at(at).isDigit();
+    return ModFibo::Grouping::joinsDigitsAt(text, at - 1);
 }
 
 // Where the line from `start` ends, given that Qt ends it at `end`: after the

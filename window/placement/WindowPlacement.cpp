@@ -133,11 +133,9 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
         connect(window_.windowHandle(), &QWindow::screenChanged, this, &WindowPlacement::screenChanged,
                 Qt::UniqueConnection);
         if (!areaWatch_)
-            screenChanged(window_.screen());
-    }
-    if (frameCentred_)
-        return false;
-    if (event->type() == QEvent::Show && !event->spontaneous()) {
+            watchArea(window_.screen());
+        if (frameCentred_)
+            return false;
         // Still unmapped: placed now, the frame appears centred at once. The
         // screen may have changed since the window was made. Fitted inside
         // the frame, the window may turn resizable or fixed, and its frame
@@ -152,7 +150,7 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
             centre(frame);
         }
         frameCentred_ = !frame.isNull();
-    } else if (event->type() == QEvent::Move) {
+    } else if (event->type() == QEvent::Move && !frameCentred_) {
         // Where the window manager did not announce its frame, it shows it
         // only once it has framed the window: centre that frame then.
         const QRect outer = window_.frameGeometry();
@@ -168,10 +166,15 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
 
 void WindowPlacement::screenChanged(QScreen *screen)
 {
+    watchArea(screen);
+    fit();
+}
+
+void WindowPlacement::watchArea(QScreen *screen)
+{
     disconnect(areaWatch_);
     if (screen)
         areaWatch_ = connect(screen, &QScreen::availableGeometryChanged, this, &WindowPlacement::fit);
-    fit();
 }
 
 void WindowPlacement::fit()

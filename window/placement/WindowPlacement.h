@@ -54,6 +54,8 @@ private:
     void centre(const QMargins &frame);
     void fit();
     void screenChanged(QScreen *screen);
+    // Fits the window again whenever the free area of `screen` changes.
+    void watchArea(QScreen *screen);
 
     QWidget &window_;
     const QSize full_;
