@@ -9,8 +9,9 @@ class QTreeView;
 // a table whose cells are read with their column headers, in place of Qt
 // 6.4's tree (Orca calls it a tree and reads a row as "3. 2. 2."). Its
 // children are the header cells, then the cells row by row, numbered as
-// QTreeView numbers the cells of its focus and selection events. Cells are
-// made when first asked for and kept until their rows change.
+// QTreeView numbers the cells of its focus and selection events, then its
+// open context menu. Cells are made when first asked for and kept until their
+// rows change.
 class ListTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit ListTableAccessible(QTreeView *view);

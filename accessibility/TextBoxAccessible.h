@@ -26,6 +26,10 @@ public:
     QAccessible::State state() const override;
     QString text(QAccessible::Text type) const override;
     void setText(QAccessible::Text type, const QString &text) override;
+    // Its open context menu is its last child (ContextMenus.h).
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
 
     void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
     int selectionCount() const override;

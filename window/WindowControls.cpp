@@ -1,10 +1,11 @@
 #include "window/WindowControls.h"
 
+#include "accessibility/Announcement.h"
 #include "accessibility/PlainText.h"
+#include "accessibility/Unannounced.h"
 #include "window/list/ListView.h"
 #include "ui_frmFibo.h"
 
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -14,12 +15,6 @@
 #include <QPlainTextEdit>
 
 #include <algorithm>
-
-namespace {
-
-void ignoreAccessibilityEvent(QAccessibleEvent *) {}
-
-} // namespace
 
 QString InputBox::text() const
 {
@@ -34,9 +29,10 @@ void InputBox::setText(const QString &text)
     // for as long as the window is open: setting the text it already holds
     // drops the older steps and keeps only this replacement. That changes
     // nothing a screen reader should hear of, so its events are dropped.
-    const QAccessible::UpdateHandler notify = QAccessible::installUpdateHandler(ignoreAccessibilityEvent);
-    editor_.setText(editor_.text());
-    QAccessible::installUpdateHandler(notify);
+    {
+        const Unannounced unannounced;
+        editor_.setText(editor_.text());
+    }
     editor_.selectAll();
     editor_.insert(text);
 }
@@ -100,10 +96,11 @@ void WindowMessageBoxes::msgBox(const QString &text, MsgBoxStyle style, const st
 }
 
 WindowControls::WindowControls(QWidget &window, Ui::frmFibo &ui)
-    : messages(window),
+    : announcement(*new Announcement(&window)), // owned by the window
+      messages(window),
       txtInput(*ui.txtInput),
       txtOut(*ui.txtOut),
       txtOut2(*ui.txtOut2),
-      Lv(setUpListView(*ui.Lv, messages), *ui.Lv)
+      Lv(setUpListView(*ui.Lv, messages, announcement), *ui.Lv)
 {
 }
