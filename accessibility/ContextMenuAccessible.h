@@ -6,13 +6,13 @@
 class QAction;
 class QMenu;
 
-// What assistive tools see of a context menu: a popup menu that belongs to its
-// control (its widget parent), which lists it among its children
-// (ContextMenus.h), with an item per action (ContextMenuItemAccessible). Qt
-// 6.4's menu is a child of the application, which does not list popups, so
-// Orca took it for a leftover and never said "menu"; and from an item of a
-// menu outside the window, Orca read out the window and the whole table again
-// when Escape brought the focus back.
+// A control's context menu for assistive tools: a popup menu under its
+// control (its widget parent, which lists it last among its children,
+// ContextMenus.h), with an item per action. Qt 6.4 puts every menu under the
+// application, which does not list popups: when Escape took the focus from an
+// item back to the row, Orca spoke the window's title and the whole table
+// again; and its items, one per action whatever the menu, kept as their
+// parent the list's menu of the first showing after it had gone.
 class ContextMenuAccessible : public QAccessibleWidget {
 public:
     explicit ContextMenuAccessible(QMenu *menu);
