@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sequence/Controls.h"
+#include "window/WindowMessageBoxes.h"
 #include "window/list/ListModelItems.h"
 
 namespace Ui {
@@ -38,16 +39,6 @@ public:
 
 private:
     QPlainTextEdit &editor_;
-};
-
-// Application-modal QMessageBox.
-class WindowMessageBoxes : public MessageBoxes {
-public:
-    explicit WindowMessageBoxes(QWidget &parent) : parent_(parent) {}
-    void msgBox(const QString &text, MsgBoxStyle style, const std::optional<QString> &title) override;
-
-private:
-    QWidget &parent_;
 };
 
 // The control operations of the window's text boxes, list and message boxes.
