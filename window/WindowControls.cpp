@@ -1,6 +1,6 @@
 #include "window/WindowControls.h"
 
-#include "accessibility/PlainText.h"
+#include "text/PlainText.h"
 #include "window/list/ListView.h"
 #include "ui_frmFibo.h"
 

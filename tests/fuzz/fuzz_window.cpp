@@ -12,7 +12,7 @@
 // The locale is LC_ALL from CORVANE_FUZZ_LOCALE, de_DE.UTF-8 when unset.
 #include "number/ModFibo.h"
 #include "number/TextForms.h"
-#include "accessibility/PlainText.h"
+#include "text/PlainText.h"
 #include "tests/WindowDriver.h"
 #include "app/ApplicationSetup.h"
 #include "window/UserNumericSettings.h"
