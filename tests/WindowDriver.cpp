@@ -86,12 +86,9 @@ bool chooseFromContextMenu(QWidget *target, const QString &name, bool byShiftF10
 
 } // namespace
 
-WindowDriver::WindowDriver()
-    : window_(std::make_unique<frmFibo>()),
-      txtInput(control<QLineEdit>("txtInput")),
-      txtOut(control<QPlainTextEdit>("txtOut")),
-      txtOut2(control<QPlainTextEdit>("txtOut2")),
-      Lv(control<QTreeView>("Lv"))
+WindowDriver::WindowDriver() : WindowDriver(std::make_unique<frmFibo>()) {}
+
+WindowDriver::WindowDriver(std::unique_ptr<frmFibo> window) : NamedControls(*window), window_(std::move(window))
 {
     window_->show();
 }
@@ -115,7 +112,7 @@ void WindowDriver::type(const QString &text)
 
 void WindowDriver::count()
 {
-    const auto shown = answeringMessageBoxes([this] { control<QPushButton>("cmdCount")->click(); });
+    const auto shown = answeringMessageBoxes([this] { cmdCount->click(); });
     boxes.insert(boxes.end(), shown.begin(), shown.end());
 }
 

@@ -44,16 +44,11 @@ namespace {
 constexpr int maxActions = 64;
 constexpr int maxTextLength = 8;
 
-struct Window {
+struct Window : NamedControls {
+    explicit Window(std::unique_ptr<frmFibo> window) : NamedControls(*window), form(std::move(window)) {}
+
     std::unique_ptr<frmFibo> form;
-    QLineEdit *txtInput = nullptr;
-    QPlainTextEdit *txtOut = nullptr;
-    QPlainTextEdit *txtOut2 = nullptr;
-    QTreeView *Lv = nullptr;
-    QPushButton *cmdCount = nullptr;
-    QPushButton *cmdClear = nullptr;
-    QPushButton *cmdClose = nullptr;
-    ModFibo::NumericSettings numeric; // the user's, as the window works them out
+    ModFibo::NumericSettings numeric = userNumericSettings(); // the user's, as the window works them out
     // What the buttons did during the current action, however they were pressed.
     int counts = 0;
     int clears = 0;
@@ -407,17 +402,8 @@ Done runAction(Bytes &bytes)
 
 void startWindow()
 {
-    window = new Window;
-    window->form = std::make_unique<frmFibo>();
+    window = new Window(std::make_unique<frmFibo>());
     QWidget &form = *window->form;
-    window->txtInput = child<QLineEdit>(form, "txtInput");
-    window->txtOut = child<QPlainTextEdit>(form, "txtOut");
-    window->txtOut2 = child<QPlainTextEdit>(form, "txtOut2");
-    window->Lv = child<QTreeView>(form, "Lv");
-    window->cmdCount = child<QPushButton>(form, "cmdCount");
-    window->cmdClear = child<QPushButton>(form, "cmdClear");
-    window->cmdClose = child<QPushButton>(form, "cmdClose");
-    window->numeric = userNumericSettings();
     // Connected after the window's own handlers, so these see what they did.
     QObject::connect(window->cmdCount, &QPushButton::clicked, [] {
         ++window->counts;

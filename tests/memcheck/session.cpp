@@ -30,14 +30,10 @@ void check(bool ok, const char *what)
         ++failures;
 }
 
-struct Session {
+struct Session : NamedControls {
+    explicit Session(frmFibo &form) : NamedControls(form), window(form) {}
+
     frmFibo &window;
-    QLineEdit *txtInput = child<QLineEdit>(window, "txtInput");
-    QPlainTextEdit *txtOut = child<QPlainTextEdit>(window, "txtOut");
-    QPlainTextEdit *txtOut2 = child<QPlainTextEdit>(window, "txtOut2");
-    QTreeView *Lv = child<QTreeView>(window, "Lv");
-    QPushButton *cmdCount = child<QPushButton>(window, "cmdCount");
-    QPushButton *cmdClear = child<QPushButton>(window, "cmdClear");
 
     // Clicks Count, answers the message boxes, and returns how many there were.
     std::size_t count()
@@ -79,7 +75,7 @@ int main(int argc, char **argv)
         frmFibo window;
         window.show();
         check(QTest::qWaitForWindowActive(&window, 60000), "the window becomes active");
-        Session s{window};
+        Session s(window);
         check(QApplication::focusWidget() == s.txtInput, "the input box has the focus");
 
         check(s.countFor(QStringLiteral("0")) == 1 && s.rows() == 0, "Count for 0: a message box, no rows");
