@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTreeView>
 #include <QtTest>
 
 #include <cmath>
@@ -182,11 +183,12 @@ void LookTest::boxesReadableUnderDarkTheme()
     frmFibo dark;
     dark.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dark));
-    child<QLineEdit>(dark, "txtInput")->setText(QStringLiteral("1.476"));
-    child<QPushButton>(dark, "cmdCount")->click();
+    const NamedControls controls(dark);
+    controls.txtInput->setText(QStringLiteral("1.476"));
+    controls.cmdCount->click();
 
     // The focus elsewhere: the caret would count as text.
-    child<QWidget>(dark, "Lv")->setFocus();
+    controls.Lv->setFocus();
     auto *widget = child<QWidget>(dark, qPrintable(box));
     const QByteArray property = widget->inherits("QPlainTextEdit") ? "plainText" : "text";
     const QVariant text = widget->property(property);
@@ -230,7 +232,7 @@ void LookTest::smallScreenKeepsClearAndCloseInView()
     auto *scroll = w->control<QScrollArea>("scrForm");
     for (QScrollBar *bar : {scroll->horizontalScrollBar(), scroll->verticalScrollBar()})
         bar->setValue(bar->maximum());
-    QTest::mouseClick(w->control("cmdClear"), Qt::LeftButton);
+    QTest::mouseClick(w->cmdClear, Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), w->txtInput);
     const QRect input(w->txtInput->mapTo(scroll->viewport(), QPoint()), w->txtInput->size());
     QVERIFY(scroll->viewport()->rect().contains(input));

@@ -59,7 +59,7 @@ void WindowTest::startsEmptyWithFocusInInput()
     QCOMPARE(w->Lv->accessibleName(), QStringLiteral("Fibonacci sequence"));
 
     // A later activation puts the focus back into the input box.
-    w->control<QPushButton>("cmdClose")->setFocus();
+    w->cmdClose->setFocus();
     QWidget other;
     other.show();
     other.activateWindow();
@@ -93,9 +93,8 @@ void WindowTest::count()
     w->type(input);
     for (int run = 0; run < 2; ++run) { // a second Count replaces the table
         // The second one leaves the focus where it was, in the list.
-        auto *cmdCount = w->control<QPushButton>("cmdCount");
         const auto boxes = answeringMessageBoxes([&] {
-            run == 0 ? QTest::mouseClick(cmdCount, Qt::LeftButton) : cmdCount->click();
+            run == 0 ? QTest::mouseClick(w->cmdCount, Qt::LeftButton) : w->cmdCount->click();
         });
         QCOMPARE(boxes.size(), std::size_t(0));
         QCOMPARE(w->rows(), rows);
@@ -132,7 +131,7 @@ void WindowTest::messageBoxes()
     QFETCH(QMessageBox::Icon, icon);
 
     w->type(QStringLiteral("10"));
-    w->control<QPushButton>("cmdCount")->click();
+    w->cmdCount->click();
     w->type(input);
     w->count();
     QCOMPARE(w->boxes.size(), std::size_t(1));
@@ -163,11 +162,11 @@ void WindowTest::clearEmptiesAllAndFocusesInput()
 
     if (!input.isEmpty()) {
         w->type(input);
-        w->control<QPushButton>("cmdCount")->click();
+        w->cmdCount->click();
         QVERIFY(w->rows() > 0);
     }
     w->control<QWidget>(qPrintable(focused))->setFocus();
-    w->control<QPushButton>("cmdClear")->click();
+    w->cmdClear->click();
     QVERIFY(w->txtInput->text().isEmpty());
     QVERIFY(w->showsNothing());
     // The emptied list keeps its columns as they were.
@@ -294,8 +293,8 @@ void WindowTest::enterAndEscapePressNoButton()
 
     w->type(QStringLiteral("10"));
     std::vector<std::unique_ptr<QSignalSpy>> clicks;
-    for (const char *button : {"cmdCount", "cmdClear", "cmdClose"})
-        clicks.push_back(std::make_unique<QSignalSpy>(w->control<QPushButton>(button), &QPushButton::clicked));
+    for (QPushButton *button : {w->cmdCount, w->cmdClear, w->cmdClose})
+        clicks.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
     auto *widget = w->control<QWidget>(qPrintable(focused));
     widget->setFocus();
     const auto boxes = answeringMessageBoxes([&] { QTest::keyClick(widget, Qt::Key(key)); });
