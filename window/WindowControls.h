@@ -11,9 +11,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
 
-// The input box over a QLineEdit, with the operations that only the window's
-// own handlers use: the caret, the focus, the most characters it holds, and
-// the editor itself for what its key handling does beyond them.
+// The input box over a QLineEdit, and what only the window's own handlers use.
 class InputBox : public TextBox {
 public:
     explicit InputBox(QLineEdit &editor) : editor_(editor) {}
@@ -29,8 +27,7 @@ private:
     QLineEdit &editor_;
 };
 
-// A read-only, multi-line result box over a QPlainTextEdit: read-only to
-// input methods too.
+// A result box over a QPlainTextEdit, read-only to input methods too.
 class ResultBox : public TextBox {
 public:
     explicit ResultBox(QPlainTextEdit &editor);

@@ -1,15 +1,7 @@
-// The real window under arbitrary sequences of user actions.
-//
-// One QApplication on the offscreen platform and one shown frmFibo live for the
-// whole run; every input starts from a cleared window. The input's bytes are
-// read as at most 64 actions: key presses and releases (with and without
-// auto-repeat) sent to whichever widget has the focus, pastes of short texts
-// (Shift+Insert or the context menu), input method commits, multi-character
-// key presses, mouse selections, and clicks on Clear and Count. Every message
-// box is answered at once. After each action the window's invariants are
-// checked; a failure prints the actions so far and traps.
-//
-// The locale is LC_ALL from CORVANE_FUZZ_LOCALE, de_DE.UTF-8 when unset.
+// The real window, one for the whole run, under arbitrary sequences of user
+// actions from a cleared window: its invariants are checked after each, and a
+// failure prints the actions so far and traps. LC_ALL is CORVANE_FUZZ_LOCALE,
+// de_DE.UTF-8 when unset.
 #include "number/ModFibo.h"
 #include "number/TextForms.h"
 #include "text/PlainText.h"

@@ -1,8 +1,5 @@
-// A short session on the real window, run under Valgrind's memcheck by CTest:
-// Count for an n that is refused, a small n, the largest n and one past it,
-// copying the rows out, typing into the input box, and Clear. Exits 0 when
-// every step gave the expected result, 1 otherwise; memory errors and leaks
-// are Valgrind's part.
+// A short session on the real window for Valgrind's memcheck: exits 1 when a
+// step gives a wrong result; memory errors and leaks are Valgrind's part.
 #include "tests/WindowDriver.h"
 #include "app/ApplicationSetup.h"
 #include "window/frmFibo.h"
