@@ -167,8 +167,11 @@ void LookTest::look()
 void LookTest::boxesReadableUnderDarkTheme_data()
 {
     QTest::addColumn<QString>("box");
-    for (const char *box : {"Label1", "txtInput", "txtOut", "txtOut2"})
-        QTest::newRow(box) << box;
+    QTest::addColumn<bool>("active");
+    for (const char *box : {"Label1", "txtInput", "txtOut", "txtOut2"}) {
+        QTest::newRow(box) << box << true;
+        QTest::addRow("%s, another window active", box) << box << false;
+    }
 }
 
 // Measured on the rendered boxes: text at least 4.5:1 against the box, the
@@ -176,13 +179,23 @@ void LookTest::boxesReadableUnderDarkTheme_data()
 void LookTest::boxesReadableUnderDarkTheme()
 {
     QFETCH(QString, box);
+    QFETCH(bool, active);
 
-    const QPalette theme = QApplication::palette();
-    QApplication::setPalette(breezeDark());
-    const auto restore = qScopeGuard([&] { QApplication::setPalette(theme); });
     frmFibo dark;
     dark.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dark));
+    QWidget other;
+    if (!active) {
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    }
+    // The theme turns dark while the window is open: a text edit keeps the
+    // colours of that moment, an inactive window's where another is active.
+    const QPalette theme = QApplication::palette();
+    QApplication::setPalette(breezeDark());
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(theme); });
+    QCoreApplication::processEvents();
     const NamedControls controls(dark);
     controls.txtInput->setText(QStringLiteral("1.476"));
     controls.cmdCount->click();
