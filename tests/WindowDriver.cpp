@@ -46,9 +46,9 @@ void sendKey(QWidget *target, QEvent::Type type, Qt::Key key, const QString &tex
 // Opens the focused control's context menu, as the Menu key does or by
 // Shift+F10, and chooses the action whose text, less its access key and
 // shortcut, is `name`. A menu may run an event loop of its own until it
-// closes: it is chosen from as soon as it shows. False when no such action is
-// there and enabled.
-bool chooseFromContextMenu(QWidget *target, const QString &name, bool byShiftF10)
+// closes: it is chosen from as soon as it shows, at `shownAt`. False when no
+// such action is there and enabled.
+bool chooseFromContextMenu(QWidget *target, const QString &name, bool byShiftF10, QPoint &shownAt)
 {
     bool chosen = false;
     QTimer chooser;
@@ -58,6 +58,7 @@ bool chooseFromContextMenu(QWidget *target, const QString &name, bool byShiftF10
         if (!menu)
             return;
         chooser.stop();
+        shownAt = menu->pos();
         for (QAction *action : menu->actions()) {
             if (action->isEnabled() && action->text().section(u'\t', 0, 0).remove(u'&') == name) {
                 menu->setActiveAction(action);
@@ -173,7 +174,7 @@ void WindowDriver::run(const QString &step)
     } else if (verb == u"clip") {
         QApplication::clipboard()->setText(argument);
     } else if (verb == u"menu" || verb == u"shift-f10") {
-        QVERIFY2(chooseFromContextMenu(focused, argument, verb == u"shift-f10"), qPrintable(step));
+        QVERIFY2(chooseFromContextMenu(focused, argument, verb == u"shift-f10", menuShownAt), qPrintable(step));
     } else if (verb == u"click-row" || verb == u"ctrl-click-row") {
         const QRect row = Lv->visualRect(Lv->model()->index(argument.toInt(), 0));
         QTest::mouseClick(Lv->viewport(), Qt::LeftButton,

@@ -73,6 +73,7 @@ public:
     QString grouped(QString text) const;
 
     std::vector<SeenMessageBox> boxes;
+    QPoint menuShownAt; // of the last menu a step chose from, on the screen
 };
 
 // A suite that drives the real window: the application is set up once, and

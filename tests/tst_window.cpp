@@ -275,6 +275,8 @@ void WindowTest::shiftF10OpensContextMenu()
     QWidget *focused = w->control(qPrintable(control));
     focused->setFocus();
     w->run("shift-f10:" + selectAll);
+    // At the control, not in a corner of the screen.
+    QVERIFY(QRect(focused->mapToGlobal(QPoint()), focused->size()).contains(w->menuShownAt));
     if (focused == w->Lv)
         QCOMPARE(w->Lv->selectionModel()->selectedRows().size(), w->rows());
     else
