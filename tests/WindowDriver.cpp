@@ -46,10 +46,11 @@ void sendKey(QWidget *target, QEvent::Type type, Qt::Key key, const QString &tex
 // Opens the focused control's context menu, as the Menu key does or by
 // Shift+F10, and chooses the action whose text, less its access key and
 // shortcut, is `name`. A menu may run an event loop of its own until it
-// closes: it is chosen from as soon as it shows, at `shownAt`. False when no
-// such action is there and enabled.
+// closes: it is chosen from as soon as it shows, at `shownAt`. A disabled
+// action is not chosen: the menu closes. False when there is no such action.
 bool chooseFromContextMenu(QWidget *target, const QString &name, bool byShiftF10, QPoint &shownAt)
 {
+    bool found = false;
     bool chosen = false;
     QTimer chooser;
     chooser.setInterval(1);
@@ -60,9 +61,11 @@ bool chooseFromContextMenu(QWidget *target, const QString &name, bool byShiftF10
         chooser.stop();
         shownAt = menu->pos();
         for (QAction *action : menu->actions()) {
-            if (action->isEnabled() && action->text().section(u'\t', 0, 0).remove(u'&') == name) {
-                menu->setActiveAction(action);
-                chosen = true;
+            if (action->text().section(u'\t', 0, 0).remove(u'&') == name) {
+                found = true;
+                chosen = action->isEnabled();
+                if (chosen)
+                    menu->setActiveAction(action);
                 break;
             }
         }
@@ -82,7 +85,7 @@ bool chooseFromContextMenu(QWidget *target, const QString &name, bool byShiftF10
     // the offscreen platform deactivates the window for the menu, and the
     // window's activation then puts the focus into the input box.
     target->setFocus(Qt::PopupFocusReason);
-    return chosen;
+    return found;
 }
 
 } // namespace
