@@ -1,7 +1,7 @@
 #include "accessibility/TextBoxAccessible.h"
 
 #include "accessibility/ContextMenus.h"
-#include "accessibility/PlainText.h"
+#include "text/PlainText.h"
 #include "accessibility/TextSegments.h"
 
 #include <QAbstractTextDocumentLayout>
