@@ -22,7 +22,7 @@ QAccessibleInterface *corvaneInterface(const QString &className, QObject *object
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String("Announcement") && qobject_cast<Announcement *>(widget))
         return new QAccessibleWidget(widget, QAccessible::Notification);
-    if (auto *menu = qobject_cast<QMenu *>(widget); className == QLatin1String("QMenu") && menu && isContextMenu(*menu))
+    if (auto *menu = qobject_cast<QMenu *>(widget); className == QLatin1String("QMenu") && menu && contextMenuOwner(*menu))
         return new ContextMenuAccessible(menu);
     // A box that hides what is typed is left to Qt, which hides it from
     // assistive tools too.

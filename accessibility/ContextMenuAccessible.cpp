@@ -1,6 +1,7 @@
 #include "accessibility/ContextMenuAccessible.h"
 
 #include "accessibility/ContextMenuItemAccessible.h"
+#include "accessibility/ContextMenus.h"
 
 #include <QMenu>
 
@@ -19,7 +20,7 @@ QMenu *ContextMenuAccessible::menu() const
 
 QAccessibleInterface *ContextMenuAccessible::parent() const
 {
-    return QAccessible::queryAccessibleInterface(menu()->parentWidget());
+    return QAccessible::queryAccessibleInterface(contextMenuOwner(*menu()));
 }
 
 int ContextMenuAccessible::childCount() const

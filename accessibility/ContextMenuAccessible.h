@@ -7,8 +7,8 @@ class QAction;
 class QMenu;
 
 // A control's context menu for assistive tools: a popup menu under its
-// control (its widget parent, which lists it last among its children,
-// ContextMenus.h), with an item per action. Qt 6.4 puts every menu under the
+// control (ContextMenus.h), which lists it last among its children, with an
+// item per action. Qt 6.4 puts every menu under the
 // application, which does not list popups: when Escape took the focus from an
 // item back to the row, Orca spoke the window's title and the whole table
 // again; and its items, one per action whatever the menu, kept as their

@@ -1,5 +1,6 @@
 #include "accessibility/ContextMenus.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -12,8 +13,8 @@ namespace {
 QList<QMenu *> openMenus(const QWidget &control)
 {
     QList<QMenu *> open;
-    for (QMenu *menu : control.findChildren<QMenu *>(Qt::FindDirectChildrenOnly)) {
-        if (menu->isVisible())
+    for (QMenu *menu : control.findChildren<QMenu *>()) {
+        if (menu->isVisible() && contextMenuOwner(*menu) == &control)
             open.append(menu);
     }
     return open;
@@ -54,10 +55,14 @@ bool keepsActiveWindow(const QWindow &window, const QFocusEvent &event)
 
 } // namespace
 
-bool isContextMenu(const QMenu &menu)
+QWidget *contextMenuOwner(const QMenu &menu)
 {
-    const QWidget *control = menu.parentWidget();
-    return control && !qobject_cast<const QMenu *>(control) && !qobject_cast<const QMenuBar *>(control);
+    QWidget *control = menu.parentWidget();
+    if (!control || qobject_cast<QMenu *>(control) || qobject_cast<QMenuBar *>(control))
+        return nullptr;
+    // A text edit's menu is its viewport's.
+    auto *area = qobject_cast<QAbstractScrollArea *>(control->parentWidget());
+    return area && area->viewport() == control ? area : control;
 }
 
 int contextMenuCount(const QWidget &control)
@@ -90,13 +95,13 @@ bool ContextMenus::eventFilter(QObject *watched, QEvent *event)
         keyboardMenuPending_ = false;
         return false;
     case QEvent::Show:
-        if (auto *menu = qobject_cast<QMenu *>(watched); menu && isContextMenu(*menu)) {
+        if (auto *menu = qobject_cast<QMenu *>(watched); menu && contextMenuOwner(*menu)) {
             // The control keeps the focus, and the keys go to the menu all
             // the same. Qt would give the menu the focus once an item is
             // chosen by key, and give it back with a focus event for the
             // whole control: Orca read the table's name and size where the
             // row had been.
-            menu->setFocusProxy(menu->parentWidget());
+            menu->setFocusProxy(contextMenuOwner(*menu));
             if (keyboardMenuPending_)
                 activateFirstItem(*menu);
         }
@@ -104,7 +109,7 @@ bool ContextMenus::eventFilter(QObject *watched, QEvent *event)
         return false;
     case QEvent::Hide:
         // A widget gone with a focus proxy would take the focus from the proxy.
-        if (auto *menu = qobject_cast<QMenu *>(watched); menu && isContextMenu(*menu))
+        if (auto *menu = qobject_cast<QMenu *>(watched); menu && contextMenuOwner(*menu))
             menu->setFocusProxy(nullptr);
         return false;
     case QEvent::FocusIn:

@@ -12,9 +12,9 @@ class QWidget;
 // window reported its activation anew as the menu opened and closed ("FIBONACCI
 // FORMULA frame"); and the focus came back to the control without an event.
 
-// Whether `menu` is the context menu of a control, its parent: neither a
-// menu nor a menu bar.
-bool isContextMenu(const QMenu &menu);
+// The control whose context menu `menu` is: its parent, or the scroll area
+// whose viewport that is; none for the menu of a menu or a menu bar.
+QWidget *contextMenuOwner(const QMenu &menu);
 
 // The open context menus of `control`, which assistive tools find after its
 // other children: how many, the one at `index` among them, and the index of
