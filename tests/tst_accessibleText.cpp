@@ -233,7 +233,9 @@ void AccessibleTextTest::contextMenu()
     QCOMPARE(menuAccessible->parent(), boxAccessible);
     QCOMPARE(boxAccessible->indexOfChild(menuAccessible), boxAccessible->childCount() - 1);
     QCOMPARE(boxAccessible->child(boxAccessible->childCount() - 1), menuAccessible);
-    QCOMPARE(menuAccessible->focusChild()->text(QAccessible::Name), current);
+    QAccessibleInterface *currentItem = menuAccessible->focusChild();
+    QVERIFY(currentItem);
+    QCOMPARE(currentItem->text(QAccessible::Name), current);
     QStringList names;
     for (int i = 0; i < menuAccessible->childCount(); ++i) {
         QAccessibleInterface *menuItem = menuAccessible->child(i);
