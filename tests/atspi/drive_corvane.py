@@ -345,6 +345,7 @@ class Driver:
         focused_cell("Escape", 1, 1)
         # Its window stayed active all along: Orca would speak its title again.
         self.check(not any(e.type == "window:activate" for e in self.events), "the window reported its activation")
+        self.check(self.table.getState().contains(pyatspi.STATE_FOCUSED), "the list lost the focus to the menu")
         self.ok("the cell has the focus again, the window never reactivated")
 
     def count_too_big(self):
