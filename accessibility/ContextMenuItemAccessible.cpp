@@ -26,35 +26,9 @@ bool ContextMenuItemAccessible::isValid() const
     return menu_ && action_;
 }
 
-QObject *ContextMenuItemAccessible::object() const
-{
-    // Unregistered by object: one action may serve several menus in turn.
-    return nullptr;
-}
-
-QAccessibleInterface *ContextMenuItemAccessible::childAt(int, int) const
-{
-    return nullptr;
-}
-
 QAccessibleInterface *ContextMenuItemAccessible::parent() const
 {
     return menu_ ? QAccessible::queryAccessibleInterface(menu_.data()) : nullptr;
-}
-
-QAccessibleInterface *ContextMenuItemAccessible::child(int) const
-{
-    return nullptr;
-}
-
-int ContextMenuItemAccessible::childCount() const
-{
-    return 0;
-}
-
-int ContextMenuItemAccessible::indexOfChild(const QAccessibleInterface *) const
-{
-    return -1;
 }
 
 QString ContextMenuItemAccessible::text(QAccessible::Text type) const
@@ -66,11 +40,6 @@ QString ContextMenuItemAccessible::text(QAccessible::Text type) const
     if (type == QAccessible::Accelerator)
         return action_->shortcut().isEmpty() ? action_->text().section(u'\t', 1) : action_->shortcut().toString();
     return QString();
-}
-
-void ContextMenuItemAccessible::setText(QAccessible::Text, const QString &)
-{
-    // The items are the menu's.
 }
 
 QRect ContextMenuItemAccessible::rect() const

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QAccessibleInterface>
+#include "accessibility/AccessibleLeaf.h"
+
 #include <QPointer>
 
 class QAction;
@@ -8,21 +9,15 @@ class QMenu;
 
 // An item of a context menu (ContextMenuAccessible): its action's text, less
 // the access key's "&" and the shortcut after a tab, which is its key binding.
-class ContextMenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class ContextMenuItemAccessible : public AccessibleLeaf, public QAccessibleActionInterface {
 public:
     ContextMenuItemAccessible(QMenu *menu, QAction *action);
 
     QAction *action() const { return action_; }
 
     bool isValid() const override;
-    QObject *object() const override;
-    QAccessibleInterface *childAt(int x, int y) const override;
     QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface *child) const override;
     QString text(QAccessible::Text type) const override;
-    void setText(QAccessible::Text type, const QString &text) override;
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
