@@ -5,25 +5,27 @@ without an answer, or change what an assistive tool must not change.
 usage: fuzz_atspi.py PATH/TO/corvane [--seconds N] [--seed N] [--findings DIR] [INPUT...]
 
 Each INPUT, a kept input (calls that once broke the program) or a folder of
-them, is replayed first against a fresh start of the program; then random calls follow for N
-seconds (default 60, 0 for none) against another one.  The calls are what
-any process on the accessibility bus may send: every method and property of
-the AT-SPI interfaces, on any object of the program, with arguments at and
-beyond the edges of its text and its table, now and then with missing, extra
-or mistyped arguments; Count and Clear change the list in between.
+them, is replayed first against a fresh start of the program; then random
+calls follow for N seconds (default 60, 0 for none) against another one. The
+calls are what any process on the accessibility bus may send: every method
+and property of the AT-SPI interfaces, on any object of the program, with
+arguments at and beyond the edges of its text and its table, now and then
+with missing, extra or mistyped arguments; Count and Clear change the list in
+between, and keys are typed while the calls go on.
 
 After each call the program must still run and have answered within
 ANSWER_LIMIT seconds; after an edit, and every CHECK_EVERY calls, the result
 boxes must hold what the last Count put there and the input box only what
-typed keys can put there (digits and digit-group separators).  At the end
-Close must end the program with status 0.  A finding stops the run: the calls
+typed keys can put there (digits and digit-group separators). At the end
+Close must end the program with status 0. A finding stops the run: the steps
 since the program started are written to DIR as a new input, and the status
-is 1.  The last line gives the calls per second and the slowest answers.
+is 1. The last line gives the calls per second and the slowest answers.
 
 An input holds one step per line ("#" starts a comment):
     count N                   set n through the input box, press Count, confirm
                               the message of an N out of range
     clear                     press Clear
+    type TEXT                 type TEXT as keys into the focused control
     call OBJECT INTERFACE MEMBER SIGNATURE ARGUMENTS
     expect ANSWER             the call before answers ANSWER (JSON) or "error"
 OBJECT is app, frame, scrollarea, input, exp, num, table, count, clear or
@@ -66,7 +68,7 @@ NAMES = {"input": "Enter n", "exp": "Result (EXP)", "num": "Result (NUM)", "tabl
          "count": "Count", "clear": "Clear", "close": "Close"}
 
 # What each interface offers, as AT-SPI 2 defines it: methods with the
-# signatures of their arguments, and properties (True: writable).
+# signatures of their arguments, and properties.
 METHODS = {
     "Accessible": {"GetChildAtIndex": "i", "GetChildren": "", "GetIndexInParent": "", "GetRelationSet": "",
                    "GetRole": "", "GetRoleName": "", "GetLocalizedRoleName": "", "GetState": "",
@@ -94,13 +96,12 @@ METHODS = {
     "Value": {"SetCurrentValue": "d"},
 }
 PROPERTY_NAMES = {
-    "Accessible": {"Name": False, "Description": False, "Parent": False, "ChildCount": False, "Locale": False},
-    "Action": {"NActions": False},
-    "Application": {"ToolkitName": False, "Version": False, "Id": True, "AtspiVersion": False},
-    "Table": {"NRows": False, "NColumns": False, "Caption": False, "Summary": False, "NSelectedRows": False,
-              "NSelectedColumns": False},
-    "Text": {"CharacterCount": False, "CaretOffset": False},
-    "Value": {"MinimumValue": False, "MaximumValue": False, "MinimumIncrement": False, "CurrentValue": True},
+    "Accessible": ["Name", "Description", "Parent", "ChildCount", "Locale"],
+    "Action": ["NActions"],
+    "Application": ["ToolkitName", "Version", "Id", "AtspiVersion"],
+    "Table": ["NRows", "NColumns", "Caption", "Summary", "NSelectedRows", "NSelectedColumns"],
+    "Text": ["CharacterCount", "CaretOffset"],
+    "Value": ["MinimumValue", "MaximumValue", "MinimumIncrement", "CurrentValue"],
 }
 STRINGS = ["", "0", "25", "1476", "1477", "12a", "x", "-", "1.476", "1,476", "1\u202f476", "\u0661\u0664",
            "\b", "\r", "\n", "\t", "\u00e9", "\U0001f600", "7" * 400, "a" * 40000, "5" * 40000]
@@ -113,8 +114,8 @@ class Finding(Exception):
 
 
 def digits_only(text):
-    """What typed keys can leave in the input box: digits, grouped or not."""
-    return re.fullmatch(r"[0-9]*(?:[.,\u00a0\u202f' ][0-9]+)*", text) is not None
+    """What typed keys can leave in the input box: digits and what is left of their grouping."""
+    return re.fullmatch(r"[0-9.,\u00a0\u202f' ]*", text) is not None
 
 
 class Program:
@@ -128,12 +129,17 @@ class Program:
             a11y_bus_address(), Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
             | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
         self.steps = []          # every step sent, as an input's lines
+        self.typing = None       # the keys being typed
         self.latencies = []
-        self.name = self.wait("the program on the accessibility bus", self.find_bus_name, START_TIMEOUT)
         self.paths = {"app": ROOT}
-        self.wait("the window's controls", self.find_controls, START_TIMEOUT)
         self.rows = 0
-        self.results = self.result_texts()
+        try:
+            self.name = self.wait("the program on the accessibility bus", self.find_bus_name, START_TIMEOUT)
+            self.wait("the window's controls", self.find_controls, START_TIMEOUT)
+            self.results = self.result_texts()
+        except BaseException:
+            self.kill()
+            raise
 
     # -- raw calls -------------------------------------------------------------
 
@@ -275,6 +281,7 @@ class Program:
 
     def count(self, n):
         self.steps.append("count %d" % n)
+        self.settle_typing()  # keys typed later would change n
         self.query(self.paths["input"], "EditableText", "SetTextContents", "s", [str(n)])
         self.check_input()
         self.press("count")
@@ -300,6 +307,29 @@ class Program:
                     buttons.append(path)
         self.query(buttons[0], "Action", "DoAction", "i", [self.action(buttons[0], "Press")])
         self.wait("the message to close", lambda: self.message_box() is None, STEP_TIMEOUT)
+
+    def type(self, text, wait=True):
+        """Types the text as keys into the focused control, as a person would (XTest)."""
+        self.steps.append("type %s" % text)
+        self.settle_typing()
+        self.typing = subprocess.Popen(["xdotool", "type", "--delay", "5", text], stdin=subprocess.DEVNULL)
+        if wait:
+            self.typing.wait()
+
+    def settle_typing(self):
+        """Waits for the typed keys, and for the program to have taken them."""
+        if self.typing is None:
+            return
+        self.typing.wait()
+        self.typing = None
+        last = None
+        deadline = time.monotonic() + STEP_TIMEOUT
+        while time.monotonic() < deadline:
+            time.sleep(0.1)
+            text = self.text("input")
+            if text == last:
+                return
+            last = text
 
     def clear(self):
         self.steps.append("clear")
@@ -345,11 +375,15 @@ class Program:
             self.check_alive()
 
     def kill(self):
+        if self.typing is not None:
+            self.typing.kill()
+            self.typing.wait()
         if self.proc.poll() is None:
             self.proc.kill()
             self.proc.wait()
         self.bus.close_sync(None)
         self.log.close()
+        self.typing = None
 
 
 def a11y_bus_address():
@@ -383,6 +417,8 @@ def replay(program, lines):
         word, *rest = line.split(" ", 1)
         if word == "count":
             program.count(int(rest[0]))
+        elif word == "type":
+            program.type(rest[0])
         elif word == "clear":
             program.clear()
         elif word == "call":
@@ -436,7 +472,7 @@ class RandomCalls:
         interface = rng.choice(list(METHODS) + ["Properties"])
         if interface == "Properties":
             owner = rng.choice(list(PROPERTY_NAMES))
-            name = rng.choice(list(PROPERTY_NAMES[owner]) + ["RowColumnExtentsAtIndex", "Text", "ChildAtIndex"])
+            name = rng.choice(PROPERTY_NAMES[owner] + ["RowColumnExtentsAtIndex", "Text", "ChildAtIndex"])
             member = rng.choice(["Get", "Get", "Set", "GetAll"])
             signature = {"Get": "ss", "Set": "ssv", "GetAll": "s"}[member]
             args = [ATSPI + owner, name, self.value("v")][:len(signature)]
@@ -456,7 +492,10 @@ class RandomCalls:
 
     def step(self):
         rng = self.rng
-        if rng.random() < 0.2:
+        if rng.random() < 0.3:
+            # Typed while the calls go on.
+            self.program.type(rng.choice(["1476", "25", "7a", "1000000"]), wait=False)
+        elif rng.random() < 0.2:
             self.program.clear()
         else:
             self.program.count(rng.choice([0, 1, 2, 10, 11, 100, MAX_N, MAX_N + 1, rng.randint(0, MAX_N)]))
@@ -519,11 +558,12 @@ def main():
     except Finding as finding:
         os.makedirs(options.findings, exist_ok=True)
         kept = os.path.join(options.findings, "finding-%d" % int(time.time()))
+        steps = program.steps if program else []
         with open(kept, "w") as out:
             out.write("# %s: %s\n" % (label, str(finding).split("\n")[0]))
-            out.write("\n".join(program.steps) + "\n")
+            out.write("\n".join(steps) + "\n")
         print("fuzz_atspi: FINDING while %s, after: %s\n%s\nfuzz_atspi: the steps are in %s"
-              % (label, program.steps[-1] if program.steps else "start", finding, kept), flush=True)
+              % (label, steps[-1] if steps else "start", finding, kept), flush=True)
         return 1
     finally:
         if program is not None:
