@@ -112,7 +112,11 @@ bool frmFibo::typeCharacters(const QString &text)
         else if (KeyAscii != 13)
             typed.append(QString::fromUcs4(&c, 1));
     }
+    // The box keeps what fits; Qt 6.4 copies a longer text once for every
+    // character it keeps (32,767 times for a 40,000-digit edit).
+    QLineEdit &box = controls->txtInput.editor();
+    const qsizetype room = box.maxLength() - box.text().size() + box.selectedText().size();
     if (!typed.isEmpty())
-        controls->txtInput.editor().insert(typed);
+        box.insert(typed.left(room));
     return true;
 }

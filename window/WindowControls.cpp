@@ -33,6 +33,10 @@ void InputBox::setText(const QString &text)
     const QAccessible::UpdateHandler notify = QAccessible::installUpdateHandler(ignoreAccessibilityEvent);
     editor_.setText(editor_.text());
     QAccessible::installUpdateHandler(notify);
+    // An empty box stays so: selecting its nothing would tell screen readers
+    // of a new selection, once for every letter of a long assistive edit.
+    if (text.isEmpty() && editor_.text().isEmpty())
+        return;
     editor_.selectAll();
     editor_.insert(text);
 }
