@@ -93,19 +93,15 @@ void NumberTest::textToNumber_data()
     QTest::newRow("en_US own separators anywhere") << "en_US" << ",1,,234," << 1234.0;
     QTest::newRow("fr_FR look-alikes anywhere") << "fr_FR" << "1 \u00A0476" << 1476.0;
     QTest::newRow("two separators end the reading") << "de_DE" << "1,,234" << 1.0;
-    QTest::newRow("separator then blank") << "de_DE" << "1, 234" << 1.0;
-    QTest::newRow("trailing separator") << "en_US" << "1234 " << 1234.0;
     QTest::newRow("leading separator") << "de_DE" << ",1234" << 0.0;
     QTest::newRow("tab ends the reading") << "de_DE" << "1\t234" << 1.0;
     QTest::newRow("U+066B is a point") << "en_US" << "\u066B\u066B5" << 5.0;
     // Digits of any script, by their value.
     QTest::newRow("fa_IR digits") << "fa_IR" << "\u06F1\u06F4\u06F7\u06F6" << 1476.0;
     QTest::newRow("ar_EG grouped") << "ar_EG" << "\u0661\u066C\u0664\u0667\u0666" << 1476.0;
-    QTest::newRow("fullwidth") << "de_DE" << "\uFF11\uFF14\uFF17\uFF16" << 1476.0;
     QTest::newRow("beyond the BMP, grouped") << "de_DE" << "\U0001D7CF,\U0001D7D2\U0001D7D5\U0001D7D4" << 1476.0;
     QTest::newRow("mixed scripts") << "de_DE" << "1\u0664\u096D\u0E56" << 1476.0;
     QTest::newRow("superscript is no digit") << "de_DE" << "1\u00B2" << 1.0;
-    QTest::newRow("lone surrogate") << "de_DE" << QString(QChar(0xD835)) + "1" << 0.0;
     QTest::newRow("Arabic-Indic zeros") << "ar_EG" << "\u0660\u0660\u0667" << 7.0;
 }
 
@@ -223,7 +219,6 @@ void NumberTest::numTextOfDouble_data()
     QTest::newRow("cmn_TW") << "cmn_TW.UTF-8" << 123456789.0 << "1,2345,6789";
     QTest::newRow("nan_TW@latin") << "nan_TW.UTF-8@latin" << 1234567.0 << "1,234,567";
     QTest::newRow("mjw_IN") << "mjw_IN" << 1234567.0 << "12,34,567";
-    QTest::newRow("xx_YY, unknown to both") << "xx_YY.UTF-8" << 1234567.0 << "1234567";
     // Locales that leave four digits ungrouped, and group every group from five.
     QTest::newRow("es_ES four digits") << "es_ES" << 1234.0 << "1234";
     QTest::newRow("es_ES five digits") << "es_ES" << 12345.0 << "12.345";
@@ -311,7 +306,6 @@ void NumberTest::regroupedText_data()
     QTest::newRow("comma under C") << "C" << "1,234" << std::optional<QString>("1234");
     QTest::newRow("fr_CH from the C library's form") << "fr_CH" << "1" + RSQUO + "234" << std::optional<QString>("1" + NNBSP + "234");
     QTest::newRow("cmn_TW") << "cmn_TW" << "1234,567" << std::optional<QString>("123,4567");
-    QTest::newRow("fa_IR digits") << "fa_IR" << "\u06F1\u06F2\u06F3\u06F4\u06F5" << std::optional<QString>("12,345");
     QTest::newRow("ar_EG grouped") << "ar_EG" << "\u0661\u066C\u0662\u0663\u0664" << std::optional<QString>("1,234");
     QTest::newRow("zero beyond the BMP") << "de_DE" << "\U0001D7CE\U0001D7CF234" << std::optional<QString>("1.234");
     QTest::newRow("other separator not between digits") << "de_DE" << "1,,234" << none;
