@@ -1,18 +1,10 @@
-// The real window under arbitrary sequences of user actions.
-//
-// One QApplication on the offscreen platform and one shown frmFibo live for the
-// whole run; every input starts from a cleared window. The input's bytes are
-// read as at most 64 actions: key presses and releases (with and without
-// auto-repeat) sent to whichever widget has the focus, pastes of short texts
-// (Shift+Insert or the context menu), input method commits, multi-character
-// key presses, mouse selections, and clicks on Clear and Count. Every message
-// box is answered at once. After each action the window's invariants are
-// checked; a failure prints the actions so far and traps.
-//
-// The locale is LC_ALL from CORVANE_FUZZ_LOCALE, de_DE.UTF-8 when unset.
+// The real window, one for the whole run, under arbitrary sequences of user
+// actions from a cleared window: its invariants are checked after each, and a
+// failure prints the actions so far and traps. LC_ALL is CORVANE_FUZZ_LOCALE,
+// de_DE.UTF-8 when unset.
 #include "number/ModFibo.h"
 #include "number/TextForms.h"
-#include "accessibility/PlainText.h"
+#include "text/PlainText.h"
 #include "tests/WindowDriver.h"
 #include "app/ApplicationSetup.h"
 #include "window/UserNumericSettings.h"
@@ -44,16 +36,11 @@ namespace {
 constexpr int maxActions = 64;
 constexpr int maxTextLength = 8;
 
-struct Window {
+struct Window : NamedControls {
+    explicit Window(std::unique_ptr<frmFibo> window) : NamedControls(*window), form(std::move(window)) {}
+
     std::unique_ptr<frmFibo> form;
-    QLineEdit *txtInput = nullptr;
-    QPlainTextEdit *txtOut = nullptr;
-    QPlainTextEdit *txtOut2 = nullptr;
-    QTreeView *Lv = nullptr;
-    QPushButton *cmdCount = nullptr;
-    QPushButton *cmdClear = nullptr;
-    QPushButton *cmdClose = nullptr;
-    ModFibo::NumericSettings numeric; // the user's, as the window works them out
+    ModFibo::NumericSettings numeric = userNumericSettings(); // the user's, as the window works them out
     // What the buttons did during the current action, however they were pressed.
     int counts = 0;
     int clears = 0;
@@ -413,17 +400,8 @@ Done runAction(Bytes &bytes)
 
 void startWindow()
 {
-    window = new Window;
-    window->form = std::make_unique<frmFibo>();
+    window = new Window(std::make_unique<frmFibo>());
     QWidget &form = *window->form;
-    window->txtInput = child<QLineEdit>(form, "txtInput");
-    window->txtOut = child<QPlainTextEdit>(form, "txtOut");
-    window->txtOut2 = child<QPlainTextEdit>(form, "txtOut2");
-    window->Lv = child<QTreeView>(form, "Lv");
-    window->cmdCount = child<QPushButton>(form, "cmdCount");
-    window->cmdClear = child<QPushButton>(form, "cmdClear");
-    window->cmdClose = child<QPushButton>(form, "cmdClose");
-    window->numeric = userNumericSettings();
     // Connected after the window's own handlers, so these see what they did.
     QObject::connect(window->cmdCount, &QPushButton::clicked, [] {
         ++window->counts;
