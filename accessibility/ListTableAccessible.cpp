@@ -1,5 +1,6 @@
 #include "accessibility/ListTableAccessible.h"
 
+#include "accessibility/AtspiTableEvents.h"
 #include "accessibility/ContextMenus.h"
 #include "accessibility/ListCellAccessible.h"
 
@@ -235,4 +236,5 @@ void ListTableAccessible::modelChange(QAccessibleTableModelChangeEvent *event)
         forgetCells(-1);
         break;
     }
+    announceTableChange(*event);
 }

@@ -1,6 +1,7 @@
 #include "app/ApplicationSetup.h"
 
 #include "accessibility/AccessibleInterfaces.h"
+#include "accessibility/AtspiGuard.h"
 #include "accessibility/ContextMenus.h"
 #include "app/AppInfo.h"
 
@@ -41,5 +42,6 @@ void setUpApplication()
     QCoreApplication::setApplicationVersion(QLatin1String(ApplicationVersion));
     mapFormFonts();
     installAccessibleInterfaces();
+    guardAtspiAdaptor();
     installContextMenus();
 }

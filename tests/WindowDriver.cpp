@@ -149,7 +149,14 @@ void WindowDriver::run(const QString &step)
     const QString verb = step.section(u':', 0, 0);
     const QString argument = step.section(u':', 1);
     if (verb == u"type") {
-        QTest::keyClicks(focused, argument);
+        // QTest types Latin-1 alone; a keyboard layout sends any other
+        // character as the key named after it.
+        for (const QChar c : argument) {
+            if (c.unicode() <= 0xFF)
+                QTest::keyClick(focused, char(c.unicode()));
+            else
+                QTest::sendKeyEvent(QTest::Click, focused, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+        }
     } else if (verb == u"key") {
         const QKeyCombination combination = QKeySequence(argument)[0];
         QTest::keyClick(focused, combination.key(), combination.keyboardModifiers());

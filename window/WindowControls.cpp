@@ -29,6 +29,10 @@ void InputBox::setText(const QString &text)
         const Unannounced unannounced;
         editor_.setText(editor_.text());
     }
+    // An empty box stays so: selecting its nothing would tell screen readers
+    // of a new selection, once for every letter of a long assistive edit.
+    if (text.isEmpty() && editor_.text().isEmpty())
+        return;
     editor_.selectAll();
     editor_.insert(text);
 }

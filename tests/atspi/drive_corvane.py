@@ -63,7 +63,8 @@ class Driver:
         self.events = []
         self.listener = Atspi.EventListener.new(lambda event: self.events.append(event))
         for kind in ("object:text-changed:insert", "object:text-changed:delete", "object:text-caret-moved",
-                     "object:state-changed:focused", "object:state-changed:showing", "window:activate"):
+                     "object:state-changed:focused", "object:state-changed:showing", "window:activate",
+                     "object:row-inserted"):
             self.listener.register(kind)
 
     # -- helpers -----------------------------------------------------------
@@ -262,7 +263,10 @@ class Driver:
         self.keys("alt+c")
         table = self.table.queryTable()
         self.wait_for("11 rows in the list", lambda: table.nRows == 11)
-        self.ok("11 rows")
+        self.wait_for("the rows announced as inserted", lambda: any(
+            e.type == "object:row-inserted" and e.source == self.table and (e.detail1, e.detail2) == (0, 11)
+            for e in self.events))
+        self.ok("11 rows, announced")
         # The same result again is heard again.
         self.press(self.count)
         shown = self.wait_for("the result to be announced twice", lambda: [

@@ -107,6 +107,7 @@ QString shortText(Bytes &bytes)
     static const char16_t *const pieces[] = {
         u".", u",", u" ", u"\u00a0", u"\u202f", u"\u2019", u"'", u"-", u"+", u"a", u"Z", u"E", u"\t", u"\n",
         u"\r", u"\b", u"\u00e9", u"\u0663", u"\U0001F600", u"\u200b", u"\x7f", u"\x1b", u"00",
+        u"\u066c", u"\u066b", u"\u06f4", u"\U0001D7D7",
     };
     const int length = bytes.next() % (maxTextLength + 1);
     QString text;
@@ -135,6 +136,8 @@ const Key keys[] = {
     {Qt::Key_Down, u""},      {Qt::Key_Home, u""},       {Qt::Key_End, u""},       {Qt::Key_Tab, u"\t"},
     {Qt::Key_Backtab, u""},   {Qt::Key_Insert, u""},     {Qt::Key_Shift, u""},     {Qt::Key_Control, u""},
     {Qt::Key_F5, u""},        {Qt::Key_Eacute, u"\u00e9"}, {Qt::Key_BracketLeft, u"["}, {Qt::Key_PageDown, u""},
+    // A Persian and an Arabic layout's digits: xkb names the key after the character.
+    {Qt::Key(0x06F1), u"\u06f1"}, {Qt::Key(0x0667), u"\u0667"},
 };
 
 const Qt::KeyboardModifiers modifierSets[] = {
@@ -258,15 +261,18 @@ void checkInputBox(bool pasted, bool &pastedBefore)
     check(pastedBefore, "the box holds a text that is neither a number nor pasted");
 }
 
-// After a release of a key, not a repeated one, in the box: a number of more
-// than three characters is shown grouped, the caret at its end.
+// After a release of a key, not a repeated one, in the box: a number shows
+// Latin digits alone, and one of more than three characters is grouped, the
+// caret at its end.
 void checkRegrouped()
 {
     const QString text = window->txtInput->text();
-    if (text.size() <= 3)
-        return;
     const std::optional<QString> grouped = ModFibo::TextForms(window->numeric).regroupedText(text);
     if (!grouped || grouped->size() > window->txtInput->maxLength())
+        return;
+    for (const uint c : text.toUcs4())
+        check(!QChar::isDigit(c) || (c >= '0' && c <= '9'), "a key release left a digit of another script");
+    if (text.size() <= 3)
         return;
     check(text == *grouped, "a key release left the number ungrouped");
     check(window->txtInput->cursorPosition() == text.size() && !window->txtInput->hasSelectedText(),
