@@ -1,10 +1,10 @@
 #include "accessibility/AccessibleInterfaces.h"
 
 #include "accessibility/Announcement.h"
-#include "accessibility/ContextMenuAccessible.h"
-#include "accessibility/ContextMenus.h"
-#include "accessibility/ListTableAccessible.h"
-#include "accessibility/TextBoxAccessible.h"
+#include "accessibility/menus/ContextMenuAccessible.h"
+#include "accessibility/menus/ContextMenus.h"
+#include "accessibility/table/ListTableAccessible.h"
+#include "accessibility/textbox/TextBoxAccessible.h"
 
 #include <QLineEdit>
 #include <QMenu>

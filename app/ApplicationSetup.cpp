@@ -1,8 +1,8 @@
 #include "app/ApplicationSetup.h"
 
 #include "accessibility/AccessibleInterfaces.h"
-#include "accessibility/AtspiGuard.h"
-#include "accessibility/ContextMenus.h"
+#include "accessibility/bus/AtspiGuard.h"
+#include "accessibility/menus/ContextMenus.h"
 #include "app/AppInfo.h"
 
 #include <QCoreApplication>

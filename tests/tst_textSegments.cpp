@@ -1,6 +1,6 @@
 // The boundaries that screen readers ask for in a text, without a window:
 // every kind of boundary before, at and after the edges of a text.
-#include "accessibility/TextSegments.h"
+#include "accessibility/textbox/TextSegments.h"
 
 #include <QtTest>
 

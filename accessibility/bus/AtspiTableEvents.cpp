@@ -1,6 +1,6 @@
-#include "accessibility/AtspiTableEvents.h"
+#include "accessibility/bus/AtspiTableEvents.h"
 
-#include "accessibility/AtspiCalls.h"
+#include "accessibility/bus/AtspiCalls.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "accessibility/ListCellAccessible.h"
+#include "accessibility/table/ListCellAccessible.h"
 
 #include <QHeaderView>
 #include <QTreeView>

@@ -1,4 +1,4 @@
-#include "accessibility/ContextMenuItemAccessible.h"
+#include "accessibility/menus/ContextMenuItemAccessible.h"
 
 #include <QMenu>
 

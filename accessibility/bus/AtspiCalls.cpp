@@ -1,4 +1,4 @@
-#include "accessibility/AtspiCalls.h"
+#include "accessibility/bus/AtspiCalls.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "accessibility/AtspiGuard.h"
+#include "accessibility/bus/AtspiGuard.h"
 
-#include "accessibility/AtspiCalls.h"
+#include "accessibility/bus/AtspiCalls.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "accessibility/AccessibleLeaf.h"
+#include "accessibility/menus/AccessibleLeaf.h"
 
 #include <QPointer>
 

@@ -1,4 +1,4 @@
-#include "accessibility/ContextMenus.h"
+#include "accessibility/menus/ContextMenus.h"
 
 #include <QAbstractScrollArea>
 #include <QAccessible>

@@ -1,7 +1,7 @@
-#include "accessibility/ContextMenuAccessible.h"
+#include "accessibility/menus/ContextMenuAccessible.h"
 
-#include "accessibility/ContextMenuItemAccessible.h"
-#include "accessibility/ContextMenus.h"
+#include "accessibility/menus/ContextMenuItemAccessible.h"
+#include "accessibility/menus/ContextMenus.h"
 
 #include <QMenu>
 

@@ -1,8 +1,8 @@
-#include "accessibility/TextBoxAccessible.h"
+#include "accessibility/textbox/TextBoxAccessible.h"
 
-#include "accessibility/ContextMenus.h"
+#include "accessibility/menus/ContextMenus.h"
 #include "text/PlainText.h"
-#include "accessibility/TextSegments.h"
+#include "accessibility/textbox/TextSegments.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>

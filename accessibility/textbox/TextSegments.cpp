@@ -1,4 +1,4 @@
-#include "accessibility/TextSegments.h"
+#include "accessibility/textbox/TextSegments.h"
 
 #include "number/Grouping.h"
 

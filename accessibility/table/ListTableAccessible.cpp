@@ -1,8 +1,8 @@
-#include "accessibility/ListTableAccessible.h"
+#include "accessibility/table/ListTableAccessible.h"
 
-#include "accessibility/AtspiTableEvents.h"
-#include "accessibility/ContextMenus.h"
-#include "accessibility/ListCellAccessible.h"
+#include "accessibility/bus/AtspiTableEvents.h"
+#include "accessibility/menus/ContextMenus.h"
+#include "accessibility/table/ListCellAccessible.h"
 
 #include <QHeaderView>
 #include <QTreeView>
