@@ -8,10 +8,9 @@
 class QScreen;
 class QWidget;
 
-// Puts a top-level window centred on its screen's free area, frame included,
-// and keeps it whole there. Its full size is its maximum size when this is
-// made: kept exactly where it fits, with no maximise or full screen; as large
-// as fits otherwise, and smaller at the user's wish.
+// Centres a top-level window on its screen's free area, frame included, and
+// keeps it whole there: its full size (its maximum size when this is made)
+// where that fits, as large as fits and smaller at the user's wish otherwise.
 class WindowPlacement : public QObject {
 public:
     // Places `window` (its client area, for now) and watches it; owned by it.

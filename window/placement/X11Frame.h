@@ -7,18 +7,14 @@
 
 class QWidget;
 
-// The frame an X11 window manager puts around a top-level window, in
-// device-independent pixels rounded up, so that a window fitted inside it at
-// a fractional scale reaches no device pixel further. Zero without an X11
-// window manager that tells it.
+// The frame of an X11 window manager, read as it gives it and rounded up to
+// device-independent pixels (Qt rounds to the nearest, which may leave the
+// frame a device pixel past the screen). Zero without one that tells it.
 
-// Asked for before the window is mapped (_NET_REQUEST_FRAME_EXTENTS).
+// Asked for before the window is mapped, to place it framed at once.
 QMargins announcedFrameMargins(QWidget &window);
 
-// As the window manager last set it (_NET_FRAME_EXTENTS). Qt rounds the
-// margins it reports to the nearest pixel, which may be less.
 QMargins currentFrameMargins(QWidget &window);
 
-// _NET_FRAME_EXTENTS's values (left, right, top, bottom, in device pixels);
-// zero unless there are exactly four.
+// _NET_FRAME_EXTENTS's left, right, top, bottom; zero unless there are four.
 QMargins frameExtentsMargins(const std::vector<std::uint32_t> &extents, qreal devicePixelRatio);
