@@ -1,5 +1,6 @@
 #include "accessibility/ListTableAccessible.h"
 
+#include "accessibility/AtspiTableEvents.h"
 #include "accessibility/ListCellAccessible.h"
 
 #include <QHeaderView>
@@ -229,4 +230,5 @@ void ListTableAccessible::modelChange(QAccessibleTableModelChangeEvent *event)
         forgetCells(-1);
         break;
     }
+    announceTableChange(*event);
 }

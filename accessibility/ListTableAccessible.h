@@ -5,12 +5,11 @@
 
 class QTreeView;
 
-// What assistive tools see of a QTreeView that shows a flat list in columns:
-// a table whose cells are read with their column headers, in place of Qt
-// 6.4's tree (Orca calls it a tree and reads a row as "3. 2. 2."). Its
-// children are the header cells, then the cells row by row, numbered as
-// QTreeView numbers the cells of its focus and selection events. Cells are
-// made when first asked for and kept until their rows change.
+// A QTreeView that shows a flat list in columns, as a table whose cells are
+// read with their column headers: Qt 6.4 shows it as a tree, which Orca reads
+// a row at a time ("3. 2. 2."). Its children are the header cells, then the
+// cells row by row, numbered as QTreeView numbers its focus and selection
+// events.
 class ListTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit ListTableAccessible(QTreeView *view);

@@ -1,6 +1,6 @@
 #include "accessibility/TextBoxAccessible.h"
 
-#include "accessibility/PlainText.h"
+#include "text/PlainText.h"
 #include "accessibility/TextSegments.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,6 +1,7 @@
 #include "app/ApplicationSetup.h"
 
 #include "accessibility/AccessibleInterfaces.h"
+#include "accessibility/AtspiGuard.h"
 #include "app/AppInfo.h"
 
 #include <QCoreApplication>
@@ -40,4 +41,5 @@ void setUpApplication()
     QCoreApplication::setApplicationVersion(QLatin1String(ApplicationVersion));
     mapFormFonts();
     installAccessibleInterfaces();
+    guardAtspiAdaptor();
 }

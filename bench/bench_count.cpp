@@ -1,6 +1,7 @@
 // Count for the largest n on the real window: from the click until all rows
 // are in the list and the window has repainted.
 #include "app/ApplicationSetup.h"
+#include "tests/NamedControls.h"
 #include "window/frmFibo.h"
 
 #include <QApplication>
@@ -19,25 +20,22 @@ void CountOnWindow(benchmark::State &state)
     window.show();
     while (!(window.windowHandle() && window.windowHandle()->isExposed()))
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    auto *input = window.findChild<QLineEdit *>(QStringLiteral("txtInput"));
-    auto *count = window.findChild<QPushButton *>(QStringLiteral("cmdCount"));
-    auto *clear = window.findChild<QPushButton *>(QStringLiteral("cmdClear"));
-    auto *list = window.findChild<QTreeView *>(QStringLiteral("Lv"));
+    const NamedControls controls(window);
 
     for (auto _ : state) {
         state.PauseTiming();
-        clear->click();
-        input->setText(QStringLiteral("1476"));
+        controls.cmdClear->click();
+        controls.txtInput->setText(QStringLiteral("1476"));
         QCoreApplication::processEvents();
         window.repaint();
         state.ResumeTiming();
 
-        count->click();
+        controls.cmdCount->click();
         QCoreApplication::processEvents();
         window.repaint();
         QGuiApplication::sync();
     }
-    if (list->model()->rowCount() != 1477)
+    if (controls.Lv->model()->rowCount() != 1477)
         state.SkipWithError("the list does not hold 1477 rows");
 }
 BENCHMARK(CountOnWindow)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -41,7 +41,7 @@ void GenFiboOverNullControls(benchmark::State &state)
     NullTextBox input(QStringLiteral("1.476")), out, out2;
     NullList list;
     NullMessages messages;
-    const auto settings = ModFibo::NumericSettings::of(QLocale(QStringLiteral("de_DE")));
+    const auto settings = ModFibo::NumericSettings::of(QStringLiteral("de_DE"));
     for (auto _ : state)
         GenFibo({input, out, out2, list, messages}, settings);
 }
@@ -49,7 +49,7 @@ BENCHMARK(GenFiboOverNullControls)->Unit(benchmark::kMicrosecond);
 
 void TermsAndTextForms(benchmark::State &state)
 {
-    const ModFibo::TextForms forms(ModFibo::NumericSettings::of(QLocale(QStringLiteral("de_DE"))));
+    const ModFibo::TextForms forms(ModFibo::NumericSettings::of(QStringLiteral("de_DE")));
     for (auto _ : state) {
         double a = 0.0, b = 1.0;
         for (int i = 2; i <= FiboLimit; ++i) {

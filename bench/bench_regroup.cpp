@@ -7,7 +7,7 @@
 
 namespace {
 
-const auto settings = ModFibo::NumericSettings::of(QLocale(QStringLiteral("de_DE")));
+const auto settings = ModFibo::NumericSettings::of(QStringLiteral("de_DE"));
 constexpr qsizetype tenMegabytes = 10 * 1024 * 1024;
 
 QString pastedDigits()

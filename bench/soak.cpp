@@ -1,14 +1,9 @@
-// Soak run on the real window: 2200 times typing the largest n as keys,
-// Count and Clear. Prints the resident memory at a few cycles and the median
-// time of a cycle, and fails (exit 1) when the resident memory grew by more
-// than 64 KiB per 1000 cycles after the first 200, or when a Count or Clear
-// gave a wrong table.
-//
-//   ./build/bench/soak                  (offscreen)
-//   QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bench/soak
-//   (the same with the accessibility bus: QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 and
-//   dbus-run-session -- before ./build/bench/soak)
+// Soak run on the real window: fails when typing 1476, Count and Clear, over
+// and over, grow the resident memory or give a wrong table. Offscreen unless
+// asked otherwise, e.g. QT_QPA_PLATFORM=xcb xvfb-run -a ./build/bench/soak,
+// with the accessibility bus: QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 dbus-run-session.
 #include "app/ApplicationSetup.h"
+#include "tests/NamedControls.h"
 #include "window/frmFibo.h"
 
 #include <QApplication>
@@ -47,17 +42,6 @@ long residentKiB()
     return -1;
 }
 
-template <typename T>
-T *child(QWidget &window, const char *name)
-{
-    T *widget = window.findChild<T *>(QLatin1String(name));
-    if (!widget) {
-        std::fprintf(stderr, "no child %s\n", name);
-        std::exit(2);
-    }
-    return widget;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -71,10 +55,7 @@ int main(int argc, char **argv)
     window.show();
     while (!(window.windowHandle() && window.windowHandle()->isExposed()))
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    auto *input = child<QLineEdit>(window, "txtInput");
-    auto *count = child<QPushButton>(window, "cmdCount");
-    auto *clear = child<QPushButton>(window, "cmdClear");
-    auto *list = child<QTreeView>(window, "Lv");
+    const NamedControls controls(window);
 
     std::printf("platform %s, %d cycles of typing 1476, Count and Clear\n", qPrintable(app.platformName()), cycles);
     std::vector<double> cycleMs;
@@ -86,19 +67,19 @@ int main(int argc, char **argv)
     for (int cycle = 1; cycle <= cycles; ++cycle) {
         timer.start();
         // Typed as keys: each key release regroups the box, as it does for users.
-        QTest::keyClicks(input, QStringLiteral("1476"));
-        count->click();
+        QTest::keyClicks(controls.txtInput, QStringLiteral("1476"));
+        controls.cmdCount->click();
         QCoreApplication::processEvents();
         window.repaint();
-        const int rowsAfterCount = list->model()->rowCount();
-        clear->click();
+        const int rowsAfterCount = controls.Lv->model()->rowCount();
+        controls.cmdClear->click();
         QCoreApplication::processEvents();
         cycleMs.push_back(double(timer.nsecsElapsed()) / 1e6);
 
-        if (rowsAfterCount != 1477 || list->model()->rowCount() != 0 || !input->text().isEmpty()) {
+        if (rowsAfterCount != 1477 || controls.Lv->model()->rowCount() != 0 || !controls.txtInput->text().isEmpty()) {
             if (++wrong <= 5)
                 std::fprintf(stderr, "cycle %d: %d rows after Count, %d after Clear\n", cycle, rowsAfterCount,
-                             list->model()->rowCount());
+                             controls.Lv->model()->rowCount());
         }
         if (std::find(std::begin(reportedCycles), std::end(reportedCycles), cycle) != std::end(reportedCycles)) {
             lastKiB = residentKiB();

@@ -1,5 +1,7 @@
 #include "number/Grouping.h"
 
+#include "number/Digits.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -18,10 +20,16 @@ qlonglong powerOfTen(int exponent)
     return value;
 }
 
-// Separators that readers take for one another, each set led by the plain
-// ASCII one: space, no-break space, thin space, narrow no-break space; and
-// apostrophe, right single quotation mark, modifier letter apostrophe.
-constexpr QStringView lookAlikeSets[] = {u" \u00A0\u2009\u202F", u"'\u2019\u02BC"};
+// The separators that join digits, in sets of those that readers take for one
+// another, each led by its ASCII member: every Unicode space; the apostrophe,
+// right single quotation mark and modifier letter apostrophe; the comma and
+// the Arabic thousands separator; the point and the Arabic decimal separator.
+constexpr QStringView lookAlikeSets[] = {
+    u" \u00A0\u1680\u2000\u2001\u2002\u2003\u2004\u2005\u2006\u2007\u2008\u2009\u200A\u202F\u205F\u3000",
+    u"'\u2019\u02BC",
+    u",\u066C",
+    u".\u066B",
+};
 
 } // namespace
 
@@ -67,23 +75,22 @@ Grouping Grouping::withSeparator(const QString &other) const
 
 bool Grouping::separatesDigitGroups(QChar c)
 {
-    if (c == u'.' || c == u',')
-        return true;
-    return c != u' ' && std::any_of(std::begin(lookAlikeSets), std::end(lookAlikeSets),
-                                    [c](QStringView set) { return set.contains(c); });
+    return std::any_of(std::begin(lookAlikeSets), std::end(lookAlikeSets),
+                       [c](QStringView set) { return set.contains(c); });
 }
 
 bool Grouping::joinsDigitsAt(QStringView text, qsizetype at)
 {
-    return at > 0 && at + 1 < text.size() && text.at(at - 1).isDigit() && separatesDigitGroups(text.at(at))
-           && text.at(at + 1).isDigit();
+    qsizetype width = 0;
+    return at < text.size() && separatesDigitGroups(text.at(at)) && digitEndsAt(text, at)
+           && digitValueAt(text, at + 1, width) >= 0;
 }
 
 qsizetype Grouping::separatorAt(QStringView text, qsizetype at) const
 {
     if (!groups() || at >= text.size())
         return 0;
-    if (lookAlikes.contains(text.at(at)))
+    if (isLookAlike(text.at(at)))
         return 1;
     return text.mid(at).startsWith(separator) ? separator.size() : 0;
 }

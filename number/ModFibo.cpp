@@ -1,5 +1,7 @@
 #include "number/ModFibo.h"
 
+#include "number/Digits.h"
+
 #include <charconv>
 #include <limits>
 #include <string>
@@ -13,32 +15,13 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
 }
 
-bool isDigit(QChar c)
+// More than this many significant digits is beyond the largest double.
+constexpr std::size_t mostDigits = std::numeric_limits<double>::max_exponent10 + 1;
+
+double digitsValue(const std::string &digits)
 {
-    return c >= u'0' && c <= u'9';
-}
-
-double readLeadingNumber(const QString &text)
-{
-    qsizetype at = 0;
-    while (at < text.size() && isBlank(text.at(at)))
-        ++at;
-    bool negative = false;
-    if (at < text.size() && (text.at(at) == u'+' || text.at(at) == u'-')) {
-        negative = text.at(at) == u'-';
-        ++at;
-    }
-    while (at < text.size() && text.at(at) == u'0')
-        ++at;
-
-    std::string digits;
-    while (at < text.size() && isDigit(text.at(at)))
-        digits.push_back(char(text.at(at++).unicode()));
-
     double value = 0.0;
-    // More than 309 significant digits is beyond the largest double; there is
-    // no need to hand megabytes of digits to the parser.
-    if (digits.size() > std::numeric_limits<double>::max_exponent10 + 1) {
+    if (digits.size() > mostDigits) {
         value = std::numeric_limits<double>::infinity();
     } else if (!digits.empty()) {
         const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
@@ -46,7 +29,7 @@ double readLeadingNumber(const QString &text)
         if (error == std::errc::result_out_of_range)
             value = std::numeric_limits<double>::infinity();
     }
-    return negative ? -value : value;
+    return value;
 }
 
 } // namespace
@@ -55,13 +38,31 @@ double TextToNumber(QString text, const Grouping &grouping)
 {
     if (text == u"" || text == u"0")
         return 0.0;
-    text.remove(u'.');
-    // A separator with look-alikes is one of them: one pass removes them all.
-    if (!grouping.lookAlikes.isEmpty())
-        text.removeIf([&grouping](QChar c) { return grouping.lookAlikes.contains(c); });
-    else if (grouping.groups())
+    if (grouping.lookAlikes.isEmpty() && grouping.groups())
         text.remove(grouping.separator);
-    return readLeadingNumber(text);
+    // Read in one pass, without a copy of a pasted text that may be megabytes long.
+    const auto dropped = [&grouping](QChar c) { return c == u'.' || c == u'\u066B' || grouping.isLookAlike(c); };
+    qsizetype at = 0;
+    while (at < text.size() && (isBlank(text.at(at)) || dropped(text.at(at))))
+        ++at;
+    bool negative = false;
+    if (at < text.size() && (text.at(at) == u'+' || text.at(at) == u'-')) {
+        negative = text.at(at) == u'-';
+        ++at;
+    }
+    // Latin, without leading zeros; those beyond a double's range need not be kept.
+    std::string digits;
+    for (qsizetype width = 1; at < text.size(); at += width) {
+        const int value = digitValueAt(text, at, width);
+        if (value > 0 || (value == 0 && !digits.empty())) {
+            if (digits.size() <= mostDigits)
+                digits.push_back(char('0' + value));
+        } else if (value < 0 && !dropped(text.at(at)) && !Grouping::joinsDigitsAt(text, at)) {
+            break;
+        }
+    }
+    const double value = digitsValue(digits);
+    return negative ? -value : value;
 }
 
 } // namespace ModFibo

@@ -1,5 +1,7 @@
 #include "number/NumericSettings.h"
 
+#include <QLocale>
+
 #include <langinfo.h>
 #include <locale.h>
 
@@ -10,39 +12,62 @@ namespace ModFibo {
 
 namespace {
 
-struct Separators {
-    QString group; // empty: the locale does not group
-    QString decimal;
+struct CLibraryNumbers {
+    Grouping grouping;
+    QString decimalPoint;
 };
 
-// The C library's separators for the numbers of `locale`, asked for in UTF-8:
-// its data for a locale's numbers does not depend on the character set.
-std::optional<Separators> cLibrarySeparators(const QLocale &locale)
+// The C library's conventions for the numbers of the locale `name`, asked for
+// in UTF-8: they do not depend on the character set.
+std::optional<CLibraryNumbers> cLibraryNumbers(const QString &name)
 {
-    const QByteArray name = locale.name().toLatin1() + ".UTF-8";
-    const locale_t numeric = newlocale(LC_NUMERIC_MASK, name.constData(), locale_t(nullptr));
+    const QString modifier = name.contains(u'@') ? name.mid(name.indexOf(u'@')) : QString();
+    const QByteArray utf8Name = (name.section(u'@', 0, 0).section(u'.', 0, 0) + ".UTF-8" + modifier).toLatin1();
+    const locale_t numeric = newlocale(LC_NUMERIC_MASK, utf8Name.constData(), locale_t(nullptr));
     if (numeric == locale_t(nullptr))
         return std::nullopt;
-    Separators separators{QString::fromUtf8(nl_langinfo_l(THOUSEP, numeric)),
-                          QString::fromUtf8(nl_langinfo_l(RADIXCHAR, numeric))};
-    // An empty grouping, or one that starts with CHAR_MAX, groups nothing.
+    CLibraryNumbers numbers{Grouping(), QString::fromUtf8(nl_langinfo_l(RADIXCHAR, numeric))};
+    // Each byte is the size of the next group to the left, the last one
+    // repeating; an empty grouping, or one that starts with CHAR_MAX, groups
+    // nothing.
     const char *sizes = nl_langinfo_l(GROUPING, numeric);
-    if (sizes[0] == 0 || sizes[0] == CHAR_MAX)
-        separators.group.clear();
+    if (sizes[0] > 0 && sizes[0] != CHAR_MAX) {
+        numbers.grouping.primary = sizes[0];
+        numbers.grouping.secondary = sizes[1] > 0 && sizes[1] != CHAR_MAX ? sizes[1] : sizes[0];
+        numbers.grouping = numbers.grouping.withSeparator(QString::fromUtf8(nl_langinfo_l(THOUSEP, numeric)));
+    }
     freelocale(numeric);
-    return separators;
+    return numbers;
+}
+
+bool namesC(const QString &name)
+{
+    const QString language = name.section(u'@', 0, 0).section(u'.', 0, 0);
+    return language.isEmpty() || language == u"C" || language == u"POSIX";
 }
 
 } // namespace
 
-NumericSettings NumericSettings::of(const QLocale &locale)
+NumericSettings NumericSettings::of(const QString &name)
 {
+    const QLocale locale(name);
     NumericSettings settings{locale.decimalPoint(), locale.negativeSign(), Grouping::of(locale)};
-    if (locale.zeroDigit() == u"0")
+    const bool qtLacksLocale = locale.language() == QLocale::C && !namesC(name);
+    if (!qtLacksLocale && locale.zeroDigit() == u"0")
         return settings;
-    const Separators separators = cLibrarySeparators(locale).value_or(Separators{QString(), QStringLiteral(".")});
-    settings.decimalPoint = separators.decimal;
-    settings.grouping = settings.grouping.withSeparator(separators.group);
+
+    const std::optional<CLibraryNumbers> numbers = cLibraryNumbers(name);
+    settings.decimalPoint = numbers ? numbers->decimalPoint : QStringLiteral(".");
+    if (!numbers)
+        settings.grouping = Grouping();
+    else if (qtLacksLocale)
+        settings.grouping = numbers->grouping;
+    else
+        settings.grouping = settings.grouping.withSeparator(numbers->grouping.separator);
+    if (settings.grouping.separator == u"\u066C")
+        settings.grouping = settings.grouping.withSeparator(QStringLiteral(","));
+    if (settings.decimalPoint == u"\u066B")
+        settings.decimalPoint = QStringLiteral(".");
     return settings;
 }
 

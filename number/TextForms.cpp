@@ -1,5 +1,7 @@
 #include "number/TextForms.h"
 
+#include "number/Digits.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -67,18 +69,17 @@ std::optional<QString> TextForms::regroupedText(QStringView text) const
     text = text.trimmed();
     std::string digits;
     digits.reserve(text.size());
-    for (qsizetype at = 0; at < text.size();) {
-        const QChar c = text.at(at);
-        if (c >= u'0' && c <= u'9') {
+    for (qsizetype at = 0, width = 1; at < text.size(); at += width) {
+        const int value = digitValueAt(text, at, width);
+        if (value >= 0) {
             // Leading zeros go; the last one stays when every digit is a zero.
-            if (!(digits.size() == 1 && digits.front() == '0'))
-                digits.push_back(char(c.unicode()));
+            if (digits.size() == 1 && digits.front() == '0')
+                digits.back() = char('0' + value);
             else
-                digits.back() = char(c.unicode());
-            ++at;
+                digits.push_back(char('0' + value));
         } else if (const qsizetype skip = settings_.grouping.separatorAt(text, at)) {
-            at += skip;
-        } else {
+            width = skip;
+        } else if (!Grouping::joinsDigitsAt(text, at)) {
             return std::nullopt;
         }
     }

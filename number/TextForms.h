@@ -14,22 +14,20 @@ class TextForms {
 public:
     explicit TextForms(NumericSettings settings);
 
-    // EXP text: at most 15 significant digits, never grouped; plain digits
-    // below 10^15, otherwise mantissa and exponent (1.3069892237634E+308).
+    // EXP text: at most 15 significant digits, never grouped; exponent form
+    // from 10^15 (1.3069892237634E+308).
     QString expText(double value) const;
 
-    // NUM text: the value rounded to a whole number, written with the fewest
-    // significant digits that identify that double, then zeros down to the
-    // units, grouped by the locale. Every digit shown is significant and the
-    // text reads back as the same double; below 2^53 this is every digit of
-    // the value (F(100): 354,224,848,179,262,000,000).
+    // NUM text: the value rounded to a whole number, as the fewest significant
+    // digits that read back as that double, then zeros, grouped (F(100):
+    // 354,224,848,179,262,000,000): no digit shown beyond what the double holds.
     QString numText(double value) const;
 
-    // NUM text of a text: its digits regrouped exactly as they stand, leading
-    // zeros dropped, written with the locale's own separator. Empty when the
-    // text, less surrounding blanks, is anything but digits and group
-    // separators (or their look-alikes).
-    std::optional<QString> regroupedText(QStringView text) const;
+    // NUM text of a text: its digits in Latin, leading zeros dropped, regrouped
+    // with the locale's own separator. Empty unless the text, less
+    // surrounding blanks, is digits of any script with the locale's separators
+    // anywhere and other separators between two digits.
+        std::optional<QString> regroupedText(QStringView text) const;
 
 private:
     NumericSettings settings_;

@@ -4,10 +4,9 @@
 
 #include <optional>
 
-// The operations that the program performs on the window's controls, so that
-// the logic behind them runs against the real window and against test doubles
-// alike. Any operation may fail by throwing RuntimeError; it then has had no
-// guaranteed effect.
+// The operations on the window's controls, so that the logic behind them runs
+// on the real window and on test doubles alike. Any may throw RuntimeError,
+// with no effect guaranteed.
 
 class TextBox {
 public:

@@ -6,9 +6,8 @@
 
 #include <exception>
 
-// Runs one event handler. An error that the handler does not trap ends it at
-// the failing step and is reported in a message box with the application
-// title; the program goes on. Nothing is thrown into Qt's event loop.
+// Runs one event handler: an error it does not trap ends it and is reported in
+// a message box; nothing is thrown into Qt's event loop.
 template <typename Handler>
 void runHandler(MessageBoxes &messages, Handler &&handler) noexcept
 {

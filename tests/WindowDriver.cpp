@@ -46,10 +46,11 @@ void sendKey(QWidget *target, QEvent::Type type, Qt::Key key, const QString &tex
 // Opens the focused control's context menu, as the Menu key does or by
 // Shift+F10, and chooses the action whose text, less its access key and
 // shortcut, is `name`. A menu may run an event loop of its own until it
-// closes: it is chosen from as soon as it shows. False when no such action is
-// there and enabled.
-bool chooseFromContextMenu(QWidget *target, const QString &name, bool byShiftF10)
+// closes: it is chosen from as soon as it shows, at `shownAt`. A disabled
+// action is not chosen: the menu closes. False when there is no such action.
+bool chooseFromContextMenu(QWidget *target, const QString &name, bool byShiftF10, QPoint &shownAt)
 {
+    bool found = false;
     bool chosen = false;
     QTimer chooser;
     chooser.setInterval(1);
@@ -58,10 +59,13 @@ bool chooseFromContextMenu(QWidget *target, const QString &name, bool byShiftF10
         if (!menu)
             return;
         chooser.stop();
+        shownAt = menu->pos();
         for (QAction *action : menu->actions()) {
-            if (action->isEnabled() && action->text().section(u'\t', 0, 0).remove(u'&') == name) {
-                menu->setActiveAction(action);
-                chosen = true;
+            if (action->text().section(u'\t', 0, 0).remove(u'&') == name) {
+                found = true;
+                chosen = action->isEnabled();
+                if (chosen)
+                    menu->setActiveAction(action);
                 break;
             }
         }
@@ -81,17 +85,14 @@ bool chooseFromContextMenu(QWidget *target, const QString &name, bool byShiftF10
     // the offscreen platform deactivates the window for the menu, and the
     // window's activation then puts the focus into the input box.
     target->setFocus(Qt::PopupFocusReason);
-    return chosen;
+    return found;
 }
 
 } // namespace
 
-WindowDriver::WindowDriver()
-    : window_(std::make_unique<frmFibo>()),
-      txtInput(control<QLineEdit>("txtInput")),
-      txtOut(control<QPlainTextEdit>("txtOut")),
-      txtOut2(control<QPlainTextEdit>("txtOut2")),
-      Lv(control<QTreeView>("Lv"))
+WindowDriver::WindowDriver() : WindowDriver(std::make_unique<frmFibo>()) {}
+
+WindowDriver::WindowDriver(std::unique_ptr<frmFibo> window) : NamedControls(*window), window_(std::move(window))
 {
     window_->show();
 }
@@ -115,7 +116,7 @@ void WindowDriver::type(const QString &text)
 
 void WindowDriver::count()
 {
-    const auto shown = answeringMessageBoxes([this] { control<QPushButton>("cmdCount")->click(); });
+    const auto shown = answeringMessageBoxes([this] { cmdCount->click(); });
     boxes.insert(boxes.end(), shown.begin(), shown.end());
 }
 
@@ -148,7 +149,14 @@ void WindowDriver::run(const QString &step)
     const QString verb = step.section(u':', 0, 0);
     const QString argument = step.section(u':', 1);
     if (verb == u"type") {
-        QTest::keyClicks(focused, argument);
+        // QTest types Latin-1 alone; a keyboard layout sends any other
+        // character as the key named after it.
+        for (const QChar c : argument) {
+            if (c.unicode() <= 0xFF)
+                QTest::keyClick(focused, char(c.unicode()));
+            else
+                QTest::sendKeyEvent(QTest::Click, focused, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+        }
     } else if (verb == u"key") {
         const QKeyCombination combination = QKeySequence(argument)[0];
         QTest::keyClick(focused, combination.key(), combination.keyboardModifiers());
@@ -176,7 +184,7 @@ void WindowDriver::run(const QString &step)
     } else if (verb == u"clip") {
         QApplication::clipboard()->setText(argument);
     } else if (verb == u"menu" || verb == u"shift-f10") {
-        QVERIFY2(chooseFromContextMenu(focused, argument, verb == u"shift-f10"), qPrintable(step));
+        QVERIFY2(chooseFromContextMenu(focused, argument, verb == u"shift-f10", menuShownAt), qPrintable(step));
     } else if (verb == u"click-row" || verb == u"ctrl-click-row") {
         const QRect row = Lv->visualRect(Lv->model()->index(argument.toInt(), 0));
         QTest::mouseClick(Lv->viewport(), Qt::LeftButton,

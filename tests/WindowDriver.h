@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/NamedControls.h"
+
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
@@ -9,10 +11,6 @@
 #include <vector>
 
 class frmFibo;
-class QLineEdit;
-class QPlainTextEdit;
-class QTreeView;
-class QWidget;
 
 // What a test saw of a message box.
 struct SeenMessageBox {
@@ -27,20 +25,11 @@ struct SeenMessageBox {
 // way. Returns the boxes in the order they were shown.
 std::vector<SeenMessageBox> answeringMessageBoxes(const std::function<void()> &action);
 
-// The named child of `window`; fails the test if there is none.
-template <typename T>
-T *child(QWidget &window, const char *name)
-{
-    T *widget = window.findChild<T *>(QLatin1String(name));
-    if (!widget)
-        qFatal("no child %s", name);
-    return widget;
-}
-
 // The real window for a test, built and shown: its controls by name, and a
 // user's steps in one syntax (run). Tests check ready() after building it.
-class WindowDriver {
-    std::unique_ptr<frmFibo> window_; // first: the controls below are its children
+class WindowDriver : public NamedControls {
+    std::unique_ptr<frmFibo> window_;
+    explicit WindowDriver(std::unique_ptr<frmFibo> window);
 
 public:
     WindowDriver();
@@ -56,11 +45,6 @@ public:
     {
         return child<T>(form(), name);
     }
-
-    QLineEdit *const txtInput;
-    QPlainTextEdit *const txtOut;
-    QPlainTextEdit *const txtOut2;
-    QTreeView *const Lv;
 
     // Puts `text` into the input box as one edit, with no key event.
     void type(const QString &text);
@@ -89,6 +73,7 @@ public:
     QString grouped(QString text) const;
 
     std::vector<SeenMessageBox> boxes;
+    QPoint menuShownAt; // of the last menu a step chose from, on the screen
 };
 
 // A suite that drives the real window: the application is set up once, and

@@ -29,7 +29,7 @@ const QString subscript = QStringLiteral("Subscript out of range");
 
 ModFibo::NumericSettings settings(const QString &locale = QStringLiteral("de_DE"))
 {
-    return ModFibo::NumericSettings::of(QLocale(locale));
+    return ModFibo::NumericSettings::of(locale);
 }
 
 } // namespace

@@ -128,6 +128,7 @@ void InputBoxTest::editing_data()
     row("Undo brings back what a letter emptied", {"type:12345678901234567890", "type:a", "menu:Undo"},
         "12{s}345{s}678{s}901{s}234{s}567{s}890", -2);
     row("Undo brings back what Ctrl+Z emptied", {"type:1234", "key:Ctrl+Z", "menu:Undo"}, "1{s}234", -2);
+    row("a second Undo finds nothing older", {"type:12345", "type:a", "menu:Undo", "menu:Undo"}, "12{s}345", -2);
     row("Alt+letter types nothing", {"type:1234", "key:Alt+X"}, "1{s}234");
     row("Ctrl+Alt+minus empties", {"type:1234", "key:Ctrl+Alt+-"}, "");
     row("Ctrl+Alt+comma empties", {"type:1234", "key:Ctrl+Alt+,"}, "");
@@ -158,6 +159,10 @@ void InputBoxTest::editing_data()
     row("input method filters each character", {"type:99", "commit:12a34"}, "34", 2);
     row("input method Backspace and Enter", {"type:12", "commit:\b3\b4\r5"}, "145", 3);
     row("a key bringing two characters filters each", {"type:1234", "compose:x5"}, "5");
+    // Digits of any script are typed as their Latin digits.
+    row("a held Persian key types Latin digits", {"hold:۱۲۳۴۵"}, "12345");
+    row("pasted short Persian digits", {"clip:۱۲", "key:Shift+Ins"}, "12");
+    row("input method Persian digits", {"commit:۱۲۳۴"}, "1234");
 }
 
 void InputBoxTest::editing()
@@ -219,36 +224,50 @@ void InputBoxTest::hugePaste()
 
 void InputBoxTest::userNumbers_data()
 {
-    QTest::addColumn<QString>("typed"); // 1234
-    QTest::addColumn<QString>("exp");   // of F(1234)
-    QTest::addColumn<QString>("num");   // its start
+    QTest::addColumn<QStringList>("steps"); // 1234 as typed or pasted
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("exp"); // of F(1234)
+    QTest::addColumn<QString>("num"); // its start
 
     // Each row is named after the environment it runs in, in the CTest entry
     // of its own (tests/CMakeLists.txt). The numeric category decides, as
     // POSIX orders it, whatever the language.
+    const QStringList typed{"type:1234"};
     const QString german = QStringLiteral("347.746.739.180.370.140.000");
+    const QString english = QStringLiteral("347,746,739,180,370,140,000");
     const QString plain = QStringLiteral("347746739180370140000");
-    QTest::newRow("LANG=C.UTF-8 LC_NUMERIC=de_DE.UTF-8") << "1.234" << "3,4774673918037E+257" << german;
-    QTest::newRow("LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8") << "1.234" << "3,4774673918037E+257" << german;
-    QTest::newRow("LANG=de_DE.UTF-8 LC_NUMERIC=C") << "1234" << "3.4774673918037E+257" << plain;
-    QTest::newRow("LC_NUMERIC=de_DE.UTF-8 LC_ALL=C") << "1234" << "3.4774673918037E+257" << plain;
+    QTest::newRow("LANG=C.UTF-8 LC_NUMERIC=de_DE.UTF-8") << typed << "1.234" << "3,4774673918037E+257" << german;
+    QTest::newRow("LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8") << typed << "1.234" << "3,4774673918037E+257" << german;
+    QTest::newRow("LANG=de_DE.UTF-8 LC_NUMERIC=C") << typed << "1234" << "3.4774673918037E+257" << plain;
+    QTest::newRow("LC_NUMERIC=de_DE.UTF-8 LC_ALL=C") << typed << "1234" << "3.4774673918037E+257" << plain;
+    QTest::newRow("LANG=de_DE.UTF-8 LC_ALL=") << typed << "1.234" << "3,4774673918037E+257" << german;
+    // The C library's form, pasted, where Qt writes another.
+    QTest::newRow("LANG=es_MX.UTF-8") << QStringList{"clip:1\u202F234", "key:Shift+Ins"} << "1,234"
+                                      << "3.4774673918037E+257" << english;
+    // Qt lacks the locale: the C library's groups of four.
+    QTest::newRow("LANG=cmn_TW.UTF-8") << typed << "1234" << "3.4774673918037E+257" << "34,7746,7391,8037,0140,000";
+    // Latin digits, with "," and "." in place of U+066C and U+066B.
+    QTest::newRow("LANG=ps_AF.UTF-8") << typed << "1,234" << "3.4774673918037E+257" << english;
+    QTest::newRow("LANG=fa_IR.UTF-8") << QStringList{"type:۱۲۳۴"} << "1,234" << "3.4774673918037E+257" << english;
 }
 
 void InputBoxTest::userNumbers()
 {
-    QFETCH(QString, typed);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, shown);
     QFETCH(QString, exp);
     QFETCH(QString, num);
     QStringList environment;
     for (const char *variable : {"LANG", "LC_NUMERIC", "LC_ALL"}) {
-        if (!qEnvironmentVariableIsEmpty(variable))
+        if (qEnvironmentVariableIsSet(variable))
             environment << QString::fromLatin1(variable) + u'=' + qEnvironmentVariable(variable);
     }
     if (environment.join(u' ') != QLatin1String(QTest::currentDataTag()))
         QSKIP("runs in the environment it is named after");
 
-    w->run(QStringLiteral("type:1234"));
-    QCOMPARE(w->txtInput->text(), typed);
+    for (const QString &step : steps)
+        w->run(step);
+    QCOMPARE(w->txtInput->text(), shown);
     w->run(QStringLiteral("count"));
     QCOMPARE(w->rows(), 1235); // read back with the same separator
     QCOMPARE(w->txtOut->toPlainText(), exp);

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTreeView>
 #include <QtTest>
 
 #include <cmath>
@@ -166,8 +167,11 @@ void LookTest::look()
 void LookTest::boxesReadableUnderDarkTheme_data()
 {
     QTest::addColumn<QString>("box");
-    for (const char *box : {"Label1", "txtInput", "txtOut", "txtOut2"})
-        QTest::newRow(box) << box;
+    QTest::addColumn<bool>("active");
+    for (const char *box : {"Label1", "txtInput", "txtOut", "txtOut2"}) {
+        QTest::newRow(box) << box << true;
+        QTest::addRow("%s, another window active", box) << box << false;
+    }
 }
 
 // Measured on the rendered boxes: text at least 4.5:1 against the box, the
@@ -175,18 +179,29 @@ void LookTest::boxesReadableUnderDarkTheme_data()
 void LookTest::boxesReadableUnderDarkTheme()
 {
     QFETCH(QString, box);
+    QFETCH(bool, active);
 
-    const QPalette theme = QApplication::palette();
-    QApplication::setPalette(breezeDark());
-    const auto restore = qScopeGuard([&] { QApplication::setPalette(theme); });
     frmFibo dark;
     dark.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dark));
-    child<QLineEdit>(dark, "txtInput")->setText(QStringLiteral("1.476"));
-    child<QPushButton>(dark, "cmdCount")->click();
+    QWidget other;
+    if (!active) {
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    }
+    // The theme turns dark while the window is open: a text edit keeps the
+    // colours of that moment, an inactive window's where another is active.
+    const QPalette theme = QApplication::palette();
+    QApplication::setPalette(breezeDark());
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(theme); });
+    QCoreApplication::processEvents();
+    const NamedControls controls(dark);
+    controls.txtInput->setText(QStringLiteral("1.476"));
+    controls.cmdCount->click();
 
     // The focus elsewhere: the caret would count as text.
-    child<QWidget>(dark, "Lv")->setFocus();
+    controls.Lv->setFocus();
     auto *widget = child<QWidget>(dark, qPrintable(box));
     const QByteArray property = widget->inherits("QPlainTextEdit") ? "plainText" : "text";
     const QVariant text = widget->property(property);
@@ -230,7 +245,7 @@ void LookTest::smallScreenKeepsClearAndCloseInView()
     auto *scroll = w->control<QScrollArea>("scrForm");
     for (QScrollBar *bar : {scroll->horizontalScrollBar(), scroll->verticalScrollBar()})
         bar->setValue(bar->maximum());
-    QTest::mouseClick(w->control("cmdClear"), Qt::LeftButton);
+    QTest::mouseClick(w->cmdClear, Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), w->txtInput);
     const QRect input(w->txtInput->mapTo(scroll->viewport(), QPoint()), w->txtInput->size());
     QVERIFY(scroll->viewport()->rect().contains(input));

@@ -19,15 +19,17 @@ namespace {
 const QString NNBSP = QStringLiteral("\u202F");
 const QString NBSP = QStringLiteral("\u00A0");
 const QString RSQUO = QStringLiteral("\u2019");
-// What a pasted number may hold in place of a space or an apostrophe.
-const QStringList spaces{" ", "\u00A0", "\u2009", NNBSP};
-const QStringList apostrophes{"'", RSQUO, "\u02BC"};
+// What some locale writes between the digit groups of a number, or a pasted
+// number holds in their place: points, commas, every Unicode space, apostrophes.
+const QStringList joiners{".", "\u066B", ",", "\u066C", " ", "\u00A0", "\u1680", "\u2000", "\u2001", "\u2002",
+                          "\u2003", "\u2004", "\u2005", "\u2006", "\u2007", "\u2008", "\u2009", "\u200A", NNBSP,
+                          "\u205F", "\u3000", "'", RSQUO, "\u02BC"};
 // F(1476) as repeated addition gives it.
 constexpr double F1476 = 1.3069892237633987e308;
 
 TextForms forms(const QString &locale)
 {
-    return TextForms(NumericSettings::of(QLocale(locale)));
+    return TextForms(NumericSettings::of(locale));
 }
 } // namespace
 
@@ -64,7 +66,6 @@ void NumberTest::textToNumber_data()
     QTest::newRow("point is no decimal point") << "de_DE" << "12.5" << 125.0;
     QTest::newRow("lone point") << "de_DE" << "." << 0.0;
     QTest::newRow("points") << "de_DE" << "..." << 0.0;
-    QTest::newRow("comma stops reading") << "de_DE" << "1,234" << 1.0;
     QTest::newRow("letter stops reading") << "de_DE" << "12a3" << 12.0;
     QTest::newRow("letters") << "de_DE" << "abcd" << 0.0;
     QTest::newRow("blanks then digits") << "de_DE" << " \t 42" << 42.0;
@@ -79,14 +80,29 @@ void NumberTest::textToNumber_data()
     QTest::newRow("en_US comma groups") << "en_US" << "1,234" << 1234.0;
     QTest::newRow("en_US points too") << "en_US" << "1.234" << 1234.0;
     QTest::newRow("en_IN lakh") << "en_IN" << "12,34,567" << 1234567.0;
-    for (const QString &space : spaces)
-        QTest::addRow("fr_FR U+%04X", space.front().unicode()) << "fr_FR" << "1" + space + "476" << 1476.0;
-    for (const QString &apostrophe : apostrophes)
-        QTest::addRow("de_CH U+%04X", apostrophe.front().unicode()) << "de_CH" << "1" + apostrophe + "476" << 1476.0;
-    QTest::newRow("de_DE space stops reading") << "de_DE" << "1 476" << 1.0;
-    QTest::newRow("en_US apostrophe stops reading") << "en_US" << "1'476" << 1.0;
-    QTest::newRow("C does not group") << "C" << "1,234" << 1.0;
-    QTest::newRow("ar_EG comma groups") << "ar_EG" << "1,234" << 1234.0;
+    // Between two digits, every separator joins them, in any locale.
+    for (const QString &joiner : joiners)
+        QTest::addRow("U+%04X joins", joiner.front().unicode()) << "de_DE" << "1" + joiner + "476" << 1476.0;
+    QTest::newRow("C joins") << "C" << "1,234" << 1234.0;
+    // The C library's forms where Qt writes others.
+    QTest::newRow("es_MX U+202F") << "es_MX" << "1" + NNBSP + "234" + NNBSP + "567" << 1234567.0;
+    QTest::newRow("fr_CH U+2019") << "fr_CH" << "1" + RSQUO + "234" << 1234.0;
+    QTest::newRow("en_ZA comma") << "en_ZA" << "1,234" << 1234.0;
+    QTest::newRow("cmn_TW four digits") << "cmn_TW" << "123,4567" << 1234567.0;
+    // Elsewhere only the locale's own separator is dropped; any other ends the reading.
+    QTest::newRow("en_US own separators anywhere") << "en_US" << ",1,,234," << 1234.0;
+    QTest::newRow("fr_FR look-alikes anywhere") << "fr_FR" << "1 \u00A0476" << 1476.0;
+    QTest::newRow("two separators end the reading") << "de_DE" << "1,,234" << 1.0;
+    QTest::newRow("leading separator") << "de_DE" << ",1234" << 0.0;
+    QTest::newRow("tab ends the reading") << "de_DE" << "1\t234" << 1.0;
+    QTest::newRow("U+066B is a point") << "en_US" << "\u066B\u066B5" << 5.0;
+    // Digits of any script, by their value.
+    QTest::newRow("fa_IR digits") << "fa_IR" << "\u06F1\u06F4\u06F7\u06F6" << 1476.0;
+    QTest::newRow("ar_EG grouped") << "ar_EG" << "\u0661\u066C\u0664\u0667\u0666" << 1476.0;
+    QTest::newRow("beyond the BMP, grouped") << "de_DE" << "\U0001D7CF,\U0001D7D2\U0001D7D5\U0001D7D4" << 1476.0;
+    QTest::newRow("mixed scripts") << "de_DE" << "1\u0664\u096D\u0E56" << 1476.0;
+    QTest::newRow("superscript is no digit") << "de_DE" << "1\u00B2" << 1.0;
+    QTest::newRow("Arabic-Indic zeros") << "ar_EG" << "\u0660\u0660\u0667" << 7.0;
 }
 
 void NumberTest::textToNumber()
@@ -94,7 +110,7 @@ void NumberTest::textToNumber()
     QFETCH(QString, locale);
     QFETCH(QString, text);
     QFETCH(double, expected);
-    QCOMPARE(TextToNumber(text, NumericSettings::of(QLocale(locale)).grouping), expected);
+    QCOMPARE(TextToNumber(text, NumericSettings::of(locale).grouping), expected);
 }
 
 void NumberTest::toInt32_data()
@@ -159,6 +175,9 @@ void NumberTest::expText_data()
     // it does not have the locale (glibc has no ar_TD), that of the C locale.
     QTest::newRow("F(1476) ar_EG") << "ar_EG" << F1476 << "1.3069892237634E+308";
     QTest::newRow("F(1476) ar_TD") << "ar_TD" << F1476 << "1.3069892237634E+308";
+    QTest::newRow("F(1476) ps_AF, not U+066B") << "ps_AF" << F1476 << "1.3069892237634E+308";
+    // Where Qt lacks the locale, the C library's decimal point.
+    QTest::newRow("F(1476) li_NL") << "li_NL.UTF-8" << F1476 << "1,3069892237634E+308";
     QTest::newRow("two exponent digits") << "en_US" << 1e20 << "1E+20";
     QTest::newRow("small fraction") << "en_US" << 0.0001 << "0.0001";
     QTest::newRow("smaller fraction") << "de_DE" << 0.00001 << "1E-05";
@@ -194,6 +213,12 @@ void NumberTest::numTextOfDouble_data()
     QTest::newRow("fa_IR") << "fa_IR" << 1234567.0 << "1,234,567";
     QTest::newRow("ar_SA, not grouped by the C library") << "ar_SA" << 1234567.0 << "1234567";
     QTest::newRow("ar_TD, unknown to the C library") << "ar_TD" << 1234567.0 << "1234567";
+    QTest::newRow("ps_AF, not U+066C") << "ps_AF" << 1234567.0 << "1,234,567";
+    // Where Qt lacks the locale, the C library's separator and group sizes.
+    QTest::newRow("li_NL") << "li_NL.UTF-8" << 1234567.0 << "1.234.567";
+    QTest::newRow("cmn_TW") << "cmn_TW.UTF-8" << 123456789.0 << "1,2345,6789";
+    QTest::newRow("nan_TW@latin") << "nan_TW.UTF-8@latin" << 1234567.0 << "1,234,567";
+    QTest::newRow("mjw_IN") << "mjw_IN" << 1234567.0 << "12,34,567";
     // Locales that leave four digits ungrouped, and group every group from five.
     QTest::newRow("es_ES four digits") << "es_ES" << 1234.0 << "1234";
     QTest::newRow("es_ES five digits") << "es_ES" << 12345.0 << "12.345";
@@ -265,7 +290,7 @@ void NumberTest::regroupedText_data()
     QTest::newRow("fr_FR spaces") << "fr_FR" << "1 2\u00A03\u20094" + NNBSP + "5"
                                   << std::optional<QString>("12" + NNBSP + "345");
     QTest::newRow("de_CH apostrophes") << "de_CH" << "1'2\u02BC345" << std::optional<QString>("12" + RSQUO + "345");
-    QTest::newRow("space under de_DE") << "de_DE" << "1 234" << none;
+    QTest::newRow("space under de_DE") << "de_DE" << "1 234" << std::optional<QString>("1.234");
     QTest::newRow("C") << "C" << "12345" << std::optional<QString>("12345");
     QTest::newRow("ar_EG") << "ar_EG" << "1,2345" << std::optional<QString>("12,345");
     QTest::newRow("es_ES ungroups four digits") << "es_ES" << "1.234" << std::optional<QString>("1234");
@@ -276,9 +301,15 @@ void NumberTest::regroupedText_data()
     QTest::newRow("separators only") << "de_DE" << "...." << none;
     QTest::newRow("letters") << "de_DE" << "abcd" << none;
     QTest::newRow("minus") << "de_DE" << "-5" << none;
-    QTest::newRow("decimal comma") << "de_DE" << "12,5" << none;
-    QTest::newRow("point under en_US") << "en_US" << "1.234" << none;
-    QTest::newRow("comma under C") << "C" << "1,234" << none;
+    QTest::newRow("no decimal comma") << "de_DE" << "12,5" << std::optional<QString>("125");
+    QTest::newRow("point under en_US") << "en_US" << "1.234" << std::optional<QString>("1,234");
+    QTest::newRow("comma under C") << "C" << "1,234" << std::optional<QString>("1234");
+    QTest::newRow("fr_CH from the C library's form") << "fr_CH" << "1" + RSQUO + "234" << std::optional<QString>("1" + NNBSP + "234");
+    QTest::newRow("cmn_TW") << "cmn_TW" << "1234,567" << std::optional<QString>("123,4567");
+    QTest::newRow("ar_EG grouped") << "ar_EG" << "\u0661\u066C\u0662\u0663\u0664" << std::optional<QString>("1,234");
+    QTest::newRow("zero beyond the BMP") << "de_DE" << "\U0001D7CE\U0001D7CF234" << std::optional<QString>("1.234");
+    QTest::newRow("other separator not between digits") << "de_DE" << "1,,234" << none;
+    QTest::newRow("other separator at the end") << "de_DE" << "1234," << none;
 }
 
 void NumberTest::regroupedText()

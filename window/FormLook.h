@@ -2,8 +2,7 @@
 
 class QWidget;
 
-// What a Designer form cannot say by itself, stored in it as dynamic properties
-// and applied after setupUi: fractional point sizes ("pointSizeF") and the
-// column widths of a tree view ("columnWidths", pixels separated by commas),
-// applied to the columns of the model it shows by then.
+// What a Designer form cannot say by itself, kept in it as dynamic properties:
+// fractional point sizes ("pointSizeF") and a tree view's column widths
+// ("columnWidths", pixels separated by commas), once its model is set.
 void applyFormLook(QWidget &form);

@@ -3,6 +3,7 @@
 // regrouped by the regional settings.
 #include "window/frmFibo.h"
 
+#include "number/Digits.h"
 #include "number/TextForms.h"
 #include "sequence/UntrappedErrors.h"
 #include "window/keys/KeyCodes.h"
@@ -14,10 +15,23 @@
 
 #include <algorithm>
 
+namespace {
+
+QString codeText(int code)
+{
+    const auto c = char32_t(code);
+    return QString::fromUcs4(&c, 1);
+}
+
+} // namespace
+
 void frmFibo::txtInput_KeyPress(int &KeyAscii)
 {
-    const bool digit = KeyAscii >= '0' && KeyAscii <= '9';
-    if (!digit && KeyAscii != 8 && KeyAscii != 13) {
+    // A digit of any script is typed as its Latin digit.
+    const int digit = ModFibo::digitValue(char32_t(KeyAscii));
+    if (digit >= 0) {
+        KeyAscii = '0' + digit;
+    } else if (KeyAscii != 8 && KeyAscii != 13) {
         KeyAscii = 0;
         controls->txtInput.setText(QString());
     }
@@ -28,13 +42,21 @@ void frmFibo::txtInput_KeyUp(int &KeyCode, int &Shift)
     // Whatever the key: the regrouping looks only at the text.
     Q_UNUSED(KeyCode)
     Q_UNUSED(Shift)
-    if (controls->txtInput.text().size() <= 3)
-        return;
     const QString text = controls->txtInput.text();
     // A pasted text that is not a number is left exactly as it is.
     const std::optional<QString> grouped = ModFibo::TextForms(numeric).regroupedText(text);
-    // Neither is one whose grouped form would not fit the box: no digit is lost.
-    if (!grouped || grouped->size() > controls->txtInput.maxLength())
+    if (!grouped)
+        return;
+    // Three characters or fewer are not regrouped, but a pasted digit of
+    // another script is shown as its Latin digit, as if typed.
+    if (text.size() <= 3) {
+        const QString latin = ModFibo::latinDigits(text);
+        if (latin != text)
+            controls->txtInput.setText(latin);
+        return;
+    }
+    // Neither is a number whose grouped form would not fit the box: no digit is lost.
+    if (grouped->size() > controls->txtInput.maxLength())
         return;
     // Setting the same text again would only make the box lay out again.
     if (*grouped != text)
@@ -67,12 +89,13 @@ bool frmFibo::eventFilter(QObject *watched, QEvent *event)
         return !key.spontaneous();
     }
     case QEvent::InputMethod: {
-        // A commit of digits alone is typed by the box itself, pre-edit and
-        // all; anything else goes through the filter character by character.
+        // A commit of Latin digits alone is typed by the box itself, pre-edit
+        // and all; anything else goes through the filter character by character.
         const QString committed = static_cast<const QInputMethodEvent &>(*event).commitString();
-        const bool digitsOnly =
-            std::all_of(committed.cbegin(), committed.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-        return !digitsOnly && typeCharacters(committed);
+        const bool latinDigitsOnly = std::all_of(committed.cbegin(), committed.cend(), [](QChar c) {
+            return c.unicode() < 0x80 && ModFibo::digitValue(c.unicode()) >= 0;
+        });
+        return !latinDigitsOnly && typeCharacters(committed);
     }
     default:
         return false;
@@ -86,7 +109,13 @@ bool frmFibo::txtInputKeyPressed(const QKeyEvent &event)
     if (const std::optional<int> code = typedCharacterCode(event)) {
         int KeyAscii = *code;
         handle([&] { txtInput_KeyPress(KeyAscii); });
-        return KeyAscii == 0;
+        if (KeyAscii == 0)
+            return true;
+        if (KeyAscii == *code)
+            return false; // typed by the box's own editing
+        // The code that the filter left in place of the key's.
+        controls->txtInput.editor().insert(codeText(KeyAscii));
+        return true;
     }
     // A compose sequence can deliver several characters in one key press.
     if (event.text().size() > 1 && lineEditInsertsText(event))
@@ -110,9 +139,13 @@ bool frmFibo::typeCharacters(const QString &text)
         else if (KeyAscii == 8)
             controls->txtInput.editor().backspace();
         else if (KeyAscii != 13)
-            typed.append(QString::fromUcs4(&c, 1));
+            typed.append(codeText(KeyAscii));
     }
+    // The box keeps what fits; Qt 6.4 copies a longer text once for every
+    // character it keeps (32,767 times for a 40,000-digit edit).
+    QLineEdit &box = controls->txtInput.editor();
+    const qsizetype room = box.maxLength() - box.text().size() + box.selectedText().size();
     if (!typed.isEmpty())
-        controls->txtInput.editor().insert(typed);
+        box.insert(typed.left(room));
     return true;
 }

@@ -1,6 +1,5 @@
 #include "window/UserNumericSettings.h"
 
-#include <QLocale>
 #include <QtGlobal>
 
 ModFibo::NumericSettings userNumericSettings()
@@ -11,7 +10,7 @@ ModFibo::NumericSettings userNumericSettings()
         if (!name.isEmpty())
             break;
     }
-    // QLocale reads "de_DE.UTF-8@euro" as de_DE, and "", "C.UTF-8" and
-    // "POSIX" as the C locale.
-    return ModFibo::NumericSettings::of(QLocale(name));
+    // The name as the environment gives it: Qt lacks some locales that the
+    // C library knows, and would answer for them as for C.
+    return ModFibo::NumericSettings::of(name);
 }

@@ -2,8 +2,7 @@
 
 #include "number/NumericSettings.h"
 
-// The user's numeric settings: those of the locale that the environment names
-// for the numeric category, as POSIX orders it (LC_ALL, then LC_NUMERIC, then
-// LANG; an empty one counts as unset; none is the C locale). Desktops set
-// LC_NUMERIC apart from the language for their region settings.
+// Those of the locale named by LC_ALL, else LC_NUMERIC, else LANG (an empty
+// one counts as unset), as POSIX orders them: desktops set LC_NUMERIC apart
+// from the language for their region settings.
 ModFibo::NumericSettings userNumericSettings();

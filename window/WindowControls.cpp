@@ -1,16 +1,12 @@
 #include "window/WindowControls.h"
 
-#include "accessibility/PlainText.h"
+#include "text/PlainText.h"
 #include "window/list/ListView.h"
 #include "ui_frmFibo.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
-#include <QDialogButtonBox>
 #include <QEvent>
-#include <QLayout>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 
 #include <algorithm>
@@ -37,6 +33,10 @@ void InputBox::setText(const QString &text)
     const QAccessible::UpdateHandler notify = QAccessible::installUpdateHandler(ignoreAccessibilityEvent);
     editor_.setText(editor_.text());
     QAccessible::installUpdateHandler(notify);
+    // An empty box stays so: selecting its nothing would tell screen readers
+    // of a new selection, once for every letter of a long assistive edit.
+    if (text.isEmpty() && editor_.text().isEmpty())
+        return;
     editor_.selectAll();
     editor_.insert(text);
 }
@@ -82,21 +82,6 @@ QString ResultBox::text() const
 void ResultBox::setText(const QString &text)
 {
     editor_.setPlainText(text);
-}
-
-void WindowMessageBoxes::msgBox(const QString &text, MsgBoxStyle style, const std::optional<QString> &title)
-{
-    QMessageBox box(style == MsgBoxStyle::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    title.value_or(QCoreApplication::applicationName()), text, QMessageBox::Ok, &parent_);
-    box.setWindowModality(Qt::ApplicationModal);
-    // QMessageBox is as narrow as its text, too narrow for window managers to
-    // show the title ("Overflow" made a box 102 pixels wide). Its button row
-    // spans the box: held at a least width, it widens the box and nothing
-    // else. Device-independent pixels, so it grows with the display's scale.
-    const int leastWidth = 240;
-    const QMargins margins = box.layout()->contentsMargins();
-    box.findChild<QDialogButtonBox *>()->setMinimumWidth(leastWidth - margins.left() - margins.right());
-    box.exec();
 }
 
 WindowControls::WindowControls(QWidget &window, Ui::frmFibo &ui)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sequence/Controls.h"
+#include "window/WindowMessageBoxes.h"
 #include "window/list/ListModelItems.h"
 
 namespace Ui {
@@ -10,9 +11,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
 
-// The input box over a QLineEdit, with the operations that only the window's
-// own handlers use: the caret, the focus, the most characters it holds, and
-// the editor itself for what its key handling does beyond them.
+// The input box over a QLineEdit, and what only the window's own handlers use.
 class InputBox : public TextBox {
 public:
     explicit InputBox(QLineEdit &editor) : editor_(editor) {}
@@ -28,8 +27,7 @@ private:
     QLineEdit &editor_;
 };
 
-// A read-only, multi-line result box over a QPlainTextEdit: read-only to
-// input methods too.
+// A result box over a QPlainTextEdit, read-only to input methods too.
 class ResultBox : public TextBox {
 public:
     explicit ResultBox(QPlainTextEdit &editor);
@@ -38,16 +36,6 @@ public:
 
 private:
     QPlainTextEdit &editor_;
-};
-
-// Application-modal QMessageBox.
-class WindowMessageBoxes : public MessageBoxes {
-public:
-    explicit WindowMessageBoxes(QWidget &parent) : parent_(parent) {}
-    void msgBox(const QString &text, MsgBoxStyle style, const std::optional<QString> &title) override;
-
-private:
-    QWidget &parent_;
 };
 
 // The control operations of the window's text boxes, list and message boxes.

@@ -62,7 +62,8 @@ class Driver:
         self.step_no = 0
         self.events = []
         self.listener = Atspi.EventListener.new(lambda event: self.events.append(event))
-        for kind in ("object:text-changed:insert", "object:text-caret-moved", "object:state-changed:focused"):
+        for kind in ("object:text-changed:insert", "object:text-caret-moved", "object:state-changed:focused",
+                     "object:row-inserted"):
             self.listener.register(kind)
 
     # -- helpers -----------------------------------------------------------
@@ -240,10 +241,14 @@ class Driver:
     def count_ten(self):
         self.step("set n = 10 and press Count")
         self.set_number(self.input, "10")
+        self.events.clear()
         self.press(self.count)
         table = self.table.queryTable()
         self.wait_for("11 rows in the list", lambda: table.nRows == 11)
-        self.ok("11 rows")
+        self.wait_for("the rows announced as inserted", lambda: any(
+            e.type == "object:row-inserted" and e.source == self.table and (e.detail1, e.detail2) == (0, 11)
+            for e in self.events))
+        self.ok("11 rows, announced")
 
         self.step("check the list columns")
         self.check(table.nColumns == len(COLUMNS),

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # shellcheck disable=SC2317 # the clean-up functions run from the traps
-# run-atspi-test.sh APP: runs drive_corvane.py against APP inside a private
-# X server (Xvfb) and a private D-Bus session, whose accessibility bus
-# (at-spi-bus-launcher, at-spi2-registryd) D-Bus starts on first use.
+# run-atspi-test.sh [--driver SCRIPT] APP [ARGUMENT...]: runs drive_corvane.py
+# (or SCRIPT) with APP and the ARGUMENTs inside a private X server (Xvfb) and
+# a private D-Bus session, whose accessibility bus (at-spi-bus-launcher,
+# at-spi2-registryd) D-Bus starts on first use.
 # Needs no DISPLAY, no session bus and no standard input; whatever it
 # started is gone when it returns. Exits with the driver's status.
 # shellcheck source-path=SCRIPTDIR
@@ -10,13 +11,18 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 # Failures are looked at one by one here: the driver's status is the result.
 set +e
 
-if [ $# -ne 1 ]; then
-    echo "usage: $0 PATH/TO/corvane" >&2
+HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+DRIVER="$HERE/drive_corvane.py"
+if [ "${1:-}" = --driver ] && [ $# -ge 2 ]; then
+    DRIVER="$(realpath "$2")"
+    shift 2
+fi
+if [ $# -lt 1 ]; then
+    echo "usage: $0 [--driver SCRIPT] PATH/TO/corvane [ARGUMENT...]" >&2
     exit 2
 fi
-
-HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 APP="$(realpath "$1")"
+shift
 # Debian's interpreter: it has the gi and pyatspi modules, a python3 found
 # earlier on PATH may not.
 PYTHON=/usr/bin/python3
@@ -45,7 +51,7 @@ group_members() {
     local stat line fields
     [ -n "$GROUP" ] || return 0
     for stat in /proc/[0-9]*/stat; do
-        read -r line <"$stat" 2>/dev/null || continue
+        { read -r line <"$stat"; } 2>/dev/null || continue
         # After the command name: state, parent, process group, ...
         read -r -a fields <<<"${line##*) }"
         if [ "${fields[2]}" = "$GROUP" ] && [ "${fields[0]}" != Z ]; then
@@ -93,7 +99,7 @@ session() {
 
     # Only the driver and the program see DISPLAY: the bus daemons need
     # none, and without it they do not trip over the X server going away.
-    dbus-run-session -- env DISPLAY="$XVFB_DISPLAY" "$PYTHON" "$HERE/drive_corvane.py" "$APP"
+    dbus-run-session -- env DISPLAY="$XVFB_DISPLAY" "$PYTHON" "$DRIVER" "$APP" "$@"
     status=$?
 
     kill "$XVFB_PID" 2>/dev/null
@@ -104,7 +110,7 @@ session() {
 start_ns=$(date +%s%N)
 # Job control gives the background job a process group of its own.
 set -m
-session </dev/null &
+session "$@" </dev/null &
 GROUP=$!
 set +m
 wait "$GROUP"

@@ -1,16 +1,17 @@
 // Reading n and the two text forms of a number, under arbitrary text.
 //
-// Input: the first byte picks the locale (de_DE, en_US, en_IN, fr_FR, de_CH, es_ES,
-// pl_PL, C, ar_EG)
-// and whether the rest is UTF-8 or UTF-16; the rest is the text. The text goes
-// through TextToNumber and the NUM text of a text; the value read goes through
-// the EXP and NUM texts; when there are at least 8 bytes after the first, they
-// are also taken as a double for the EXP and NUM texts.
+// Input: the first byte picks the locale (de_DE, en_US, en_IN, fr_FR, de_CH,
+// es_ES, pl_PL, C, ar_EG, li_NL, cmn_TW, ps_AF) and whether the rest is UTF-8
+// or UTF-16; the rest is the text. The text goes through TextToNumber and the
+// NUM text of a text; the value read goes through the EXP and NUM texts; when
+// there are at least 8 bytes after the first, they are also taken as a double
+// for the EXP and NUM texts.
 //
 // Every check compares with something computed another way: the C library's
-// strtod and printf, QLocale's own grouping of 64-bit integers, and a grouping
-// written here from each locale's known group sizes and separators. A failed
-// check prints what it saw and traps.
+// strtod and printf, QLocale's own grouping of 64-bit integers, a grouping
+// written here from each locale's known group sizes and separators, and a
+// reading written here over code points. A failed check prints what it saw
+// and traps.
 #include "number/ModFibo.h"
 #include "number/NumericSettings.h"
 #include "number/TextForms.h"
@@ -46,31 +47,63 @@ struct LocaleCase {
     ModFibo::NumericSettings settings; // what the code under test works out
 };
 
+// Characters that some locale writes between digit groups, in sets that are
+// read as one another; between two digits any of them joins them.
+const QStringList joinerSets[] = {
+    {" ", "\u00A0", "\u1680", "\u2000", "\u2001", "\u2002", "\u2003", "\u2004", "\u2005", "\u2006", "\u2007",
+     "\u2008", "\u2009", "\u200A", "\u202F", "\u205F", "\u3000"},
+    {"'", "\u2019", "\u02BC"},
+    {",", "\u066C"},
+    {".", "\u066B"},
+};
+
+QStringList readAsSeparator(const QString &separator)
+{
+    for (const QStringList &set : joinerSets) {
+        if (set.contains(separator))
+            return set;
+    }
+    return {separator};
+}
+
+bool isJoiner(char32_t c)
+{
+    const QString text = QString::fromUcs4(&c, 1);
+    return std::any_of(std::begin(joinerSets), std::end(joinerSets),
+                       [&text](const QStringList &set) { return set.contains(text); });
+}
+
 const std::vector<LocaleCase> &localeCases()
 {
     static const std::vector<LocaleCase> cases = [] {
         std::vector<LocaleCase> all;
-        const QStringList spaces{QStringLiteral(" "), QStringLiteral("\u00A0"), QStringLiteral("\u2009"),
-                                 QStringLiteral("\u202F")};
-        const QStringList apostrophes{QStringLiteral("'"), QStringLiteral("\u2019"), QStringLiteral("\u02BC")};
         for (const char *name : {"de_DE", "en_US", "en_IN", "fr_FR", "de_CH", "es_ES", "pl_PL"}) {
             const QLocale locale(QString::fromLatin1(name));
             const bool indian = std::strcmp(name, "en_IN") == 0;
             const QString separator = locale.groupSeparator();
-            const QStringList readAs = spaces.contains(separator)        ? spaces
-                                       : apostrophes.contains(separator) ? apostrophes
-                                                                         : QStringList{separator};
             const bool fromFive = std::strcmp(name, "es_ES") == 0 || std::strcmp(name, "pl_PL") == 0;
-            all.push_back({name, locale, locale.decimalPoint(), separator, readAs, 3, indian ? 2 : 3,
-                           fromFive ? 5 : 4, !fromFive, ModFibo::NumericSettings::of(locale)});
+            all.push_back({name, locale, locale.decimalPoint(), separator, readAsSeparator(separator), 3,
+                           indian ? 2 : 3, fromFive ? 5 : 4, !fromFive,
+                           ModFibo::NumericSettings::of(QString::fromLatin1(name))});
         }
         // The C locale has a group separator but does not group.
         all.push_back({"C", QLocale::c(), QStringLiteral("."), QString(), QStringList(), 3, 3, 4, true,
-                       ModFibo::NumericSettings::of(QLocale::c())});
-        // Beside Latin digits, glibc's separators for ar_EG; Qt writes its own digits.
-        const QLocale arabic(QStringLiteral("ar_EG"));
-        all.push_back({"ar_EG", arabic, QStringLiteral("."), QStringLiteral(","), {QStringLiteral(",")}, 3, 3, 4,
-                       false, ModFibo::NumericSettings::of(arabic)});
+                       ModFibo::NumericSettings::of(QStringLiteral("C"))});
+        // Beside Latin digits, glibc's separators where Qt writes other digits
+        // (ar_EG; ps_AF, whose U+066C and U+066B become "," and "."), and
+        // glibc's grouping where Qt lacks the locale (li_NL, cmn_TW).
+        const auto fromCLibrary = [&all](const char *name, const char *decimalPoint, const char *separator,
+                                         int groupSize) {
+            const QString environmentName = QString::fromLatin1(name) + QStringLiteral(".UTF-8");
+            const QString groupSeparator = QString::fromLatin1(separator);
+            all.push_back({name, QLocale(environmentName), QString::fromLatin1(decimalPoint), groupSeparator,
+                           readAsSeparator(groupSeparator), groupSize, groupSize, groupSize + 1, false,
+                           ModFibo::NumericSettings::of(environmentName)});
+        };
+        fromCLibrary("ar_EG", ".", ",", 3);
+        fromCLibrary("li_NL", ",", ".", 3);
+        fromCLibrary("cmn_TW", ".", ",", 4);
+        fromCLibrary("ps_AF", ".", ",", 3);
         return all;
     }();
     return cases;
@@ -115,9 +148,20 @@ bool isAsciiDigitChar(char c)
     return c >= '0' && c <= '9';
 }
 
-bool isAsciiBlank(QChar c)
+bool isAsciiBlank(char32_t c)
 {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+    return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r';
+}
+
+// Qt's own answer: a decimal digit of any script.
+bool isDigit(char32_t c)
+{
+    return QChar::category(c) == QChar::Number_DecimalDigit;
+}
+
+char latinDigit(char32_t c)
+{
+    return char('0' + QChar::digitValue(c));
 }
 
 std::string withoutLeadingZeros(const std::string &digits)
@@ -266,50 +310,70 @@ void checkNumText(double value, const ModFibo::TextForms &forms, const LocaleCas
     }
 }
 
-// TextToNumber of a text of ASCII blanks, a sign, then digits mixed with points
-// and the locale's separators: the value of the digits.
+std::vector<char32_t> codePoints(QStringView text)
+{
+    const QList<uint> ucs4 = text.toUcs4();
+    return {ucs4.cbegin(), ucs4.cend()};
+}
+
+// Whether the code point at `i` stands between two digits.
+bool betweenDigits(const std::vector<char32_t> &text, std::size_t i)
+{
+    return i > 0 && i + 1 < text.size() && isDigit(text[i - 1]) && isDigit(text[i + 1]);
+}
+
+// TextToNumber of any text: points and the locale's separators dropped
+// wherever they stand; then blanks, a sign, and digits, joined by any other
+// separator that stands between two of them.
 void checkTextToNumber(const QString &text, double value, const LocaleCase &lc)
 {
-    qsizetype at = 0;
-    while (at < text.size() && isAsciiBlank(text.at(at)))
-        ++at;
-    bool negative = false;
-    if (at < text.size() && (text.at(at) == u'+' || text.at(at) == u'-')) {
-        negative = text.at(at) == u'-';
-        ++at;
-    }
-    const QString rest = removed(text.mid(at), lc.readAs).remove(u'.');
-    std::string digits;
-    for (const QChar c : rest) {
-        if (!isAsciiDigit(c))
-            return; // not a form that this check knows the value of
-        digits.push_back(char(c.unicode()));
-    }
     if (text == u"0" || text.isEmpty()) {
         check(sameDouble(value, 0.0), "empty text or 0 does not read as 0", number(value));
         return;
     }
+    const std::vector<char32_t> all = codePoints(text);
+    const auto dropped = [&lc](char32_t c) {
+        return c == U'.' || c == U'\u066B' || lc.readAs.contains(QString::fromUcs4(&c, 1));
+    };
+    std::size_t at = 0;
+    while (at < all.size() && (isAsciiBlank(all[at]) || dropped(all[at])))
+        ++at;
+    bool negative = false;
+    if (at < all.size() && (all[at] == U'+' || all[at] == U'-')) {
+        negative = all[at] == U'-';
+        ++at;
+    }
+    std::string digits;
+    for (; at < all.size(); ++at) {
+        if (isDigit(all[at]))
+            digits.push_back(latinDigit(all[at]));
+        else if (!dropped(all[at]) && !(isJoiner(all[at]) && betweenDigits(all, at)))
+            break;
+    }
     double expected = digitsValue(digits);
     if (negative)
         expected = -expected;
-    check(sameDouble(value, expected), "text of digits does not read as the value of its digits",
+    check(sameDouble(value, expected), "text does not read as the value of its leading digits",
           number(value) + QStringLiteral(" expected ") + number(expected));
 }
 
 // The NUM text of a text: the digits regrouped when the text, less surrounding
-// blanks, is digits and separators only, with at least one digit.
+// blanks, is digits, the locale's separators anywhere and other separators
+// between two digits, with at least one digit.
 void checkNumTextOfText(const QString &text, const ModFibo::TextForms &forms, const LocaleCase &lc)
 {
     const std::optional<QString> result = forms.regroupedText(QStringView(text));
 
-    const QString inner = removed(QStringView(text).trimmed().toString(), lc.readAs);
+    const std::vector<char32_t> inner = codePoints(QStringView(text).trimmed());
     std::optional<std::string> digits = std::string();
-    for (const QChar c : inner) {
-        if (!isAsciiDigit(c)) {
+    for (std::size_t i = 0; i < inner.size(); ++i) {
+        if (isDigit(inner[i])) {
+            digits->push_back(latinDigit(inner[i]));
+        } else if (!lc.readAs.contains(QString::fromUcs4(&inner[i], 1))
+                   && !(isJoiner(inner[i]) && betweenDigits(inner, i))) {
             digits.reset();
             break;
         }
-        digits->push_back(char(c.unicode()));
     }
     if (digits && digits->empty())
         digits.reset();

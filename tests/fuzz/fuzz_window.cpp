@@ -1,18 +1,10 @@
-// The real window under arbitrary sequences of user actions.
-//
-// One QApplication on the offscreen platform and one shown frmFibo live for the
-// whole run; every input starts from a cleared window. The input's bytes are
-// read as at most 64 actions: key presses and releases (with and without
-// auto-repeat) sent to whichever widget has the focus, pastes of short texts
-// (Shift+Insert or the context menu), input method commits, multi-character
-// key presses, mouse selections, and clicks on Clear and Count. Every message
-// box is answered at once. After each action the window's invariants are
-// checked; a failure prints the actions so far and traps.
-//
-// The locale is LC_ALL from CORVANE_FUZZ_LOCALE, de_DE.UTF-8 when unset.
+// The real window, one for the whole run, under arbitrary sequences of user
+// actions from a cleared window: its invariants are checked after each, and a
+// failure prints the actions so far and traps. LC_ALL is CORVANE_FUZZ_LOCALE,
+// de_DE.UTF-8 when unset.
 #include "number/ModFibo.h"
 #include "number/TextForms.h"
-#include "accessibility/PlainText.h"
+#include "text/PlainText.h"
 #include "tests/WindowDriver.h"
 #include "app/ApplicationSetup.h"
 #include "window/UserNumericSettings.h"
@@ -44,16 +36,11 @@ namespace {
 constexpr int maxActions = 64;
 constexpr int maxTextLength = 8;
 
-struct Window {
+struct Window : NamedControls {
+    explicit Window(std::unique_ptr<frmFibo> window) : NamedControls(*window), form(std::move(window)) {}
+
     std::unique_ptr<frmFibo> form;
-    QLineEdit *txtInput = nullptr;
-    QPlainTextEdit *txtOut = nullptr;
-    QPlainTextEdit *txtOut2 = nullptr;
-    QTreeView *Lv = nullptr;
-    QPushButton *cmdCount = nullptr;
-    QPushButton *cmdClear = nullptr;
-    QPushButton *cmdClose = nullptr;
-    ModFibo::NumericSettings numeric; // the user's, as the window works them out
+    ModFibo::NumericSettings numeric = userNumericSettings(); // the user's, as the window works them out
     // What the buttons did during the current action, however they were pressed.
     int counts = 0;
     int clears = 0;
@@ -120,6 +107,7 @@ QString shortText(Bytes &bytes)
     static const char16_t *const pieces[] = {
         u".", u",", u" ", u"\u00a0", u"\u202f", u"\u2019", u"'", u"-", u"+", u"a", u"Z", u"E", u"\t", u"\n",
         u"\r", u"\b", u"\u00e9", u"\u0663", u"\U0001F600", u"\u200b", u"\x7f", u"\x1b", u"00",
+        u"\u066c", u"\u066b", u"\u06f4", u"\U0001D7D7",
     };
     const int length = bytes.next() % (maxTextLength + 1);
     QString text;
@@ -148,6 +136,8 @@ const Key keys[] = {
     {Qt::Key_Down, u""},      {Qt::Key_Home, u""},       {Qt::Key_End, u""},       {Qt::Key_Tab, u"\t"},
     {Qt::Key_Backtab, u""},   {Qt::Key_Insert, u""},     {Qt::Key_Shift, u""},     {Qt::Key_Control, u""},
     {Qt::Key_F5, u""},        {Qt::Key_Eacute, u"\u00e9"}, {Qt::Key_BracketLeft, u"["}, {Qt::Key_PageDown, u""},
+    // A Persian and an Arabic layout's digits: xkb names the key after the character.
+    {Qt::Key(0x06F1), u"\u06f1"}, {Qt::Key(0x0667), u"\u0667"},
 };
 
 const Qt::KeyboardModifiers modifierSets[] = {
@@ -271,15 +261,18 @@ void checkInputBox(bool pasted, bool &pastedBefore)
     check(pastedBefore, "the box holds a text that is neither a number nor pasted");
 }
 
-// After a release of a key, not a repeated one, in the box: a number of more
-// than three characters is shown grouped, the caret at its end.
+// After a release of a key, not a repeated one, in the box: a number shows
+// Latin digits alone, and one of more than three characters is grouped, the
+// caret at its end.
 void checkRegrouped()
 {
     const QString text = window->txtInput->text();
-    if (text.size() <= 3)
-        return;
     const std::optional<QString> grouped = ModFibo::TextForms(window->numeric).regroupedText(text);
     if (!grouped || grouped->size() > window->txtInput->maxLength())
+        return;
+    for (const uint c : text.toUcs4())
+        check(!QChar::isDigit(c) || (c >= '0' && c <= '9'), "a key release left a digit of another script");
+    if (text.size() <= 3)
         return;
     check(text == *grouped, "a key release left the number ungrouped");
     check(window->txtInput->cursorPosition() == text.size() && !window->txtInput->hasSelectedText(),
@@ -407,17 +400,8 @@ Done runAction(Bytes &bytes)
 
 void startWindow()
 {
-    window = new Window;
-    window->form = std::make_unique<frmFibo>();
+    window = new Window(std::make_unique<frmFibo>());
     QWidget &form = *window->form;
-    window->txtInput = child<QLineEdit>(form, "txtInput");
-    window->txtOut = child<QPlainTextEdit>(form, "txtOut");
-    window->txtOut2 = child<QPlainTextEdit>(form, "txtOut2");
-    window->Lv = child<QTreeView>(form, "Lv");
-    window->cmdCount = child<QPushButton>(form, "cmdCount");
-    window->cmdClear = child<QPushButton>(form, "cmdClear");
-    window->cmdClose = child<QPushButton>(form, "cmdClose");
-    window->numeric = userNumericSettings();
     // Connected after the window's own handlers, so these see what they did.
     QObject::connect(window->cmdCount, &QPushButton::clicked, [] {
         ++window->counts;

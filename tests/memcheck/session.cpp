@@ -1,8 +1,5 @@
-// A short session on the real window, run under Valgrind's memcheck by CTest:
-// Count for an n that is refused, a small n, the largest n and one past it,
-// copying the rows out, typing into the input box, and Clear. Exits 0 when
-// every step gave the expected result, 1 otherwise; memory errors and leaks
-// are Valgrind's part.
+// A short session on the real window for Valgrind's memcheck: exits 1 when a
+// step gives a wrong result; memory errors and leaks are Valgrind's part.
 #include "tests/WindowDriver.h"
 #include "app/ApplicationSetup.h"
 #include "window/frmFibo.h"
@@ -30,14 +27,10 @@ void check(bool ok, const char *what)
         ++failures;
 }
 
-struct Session {
+struct Session : NamedControls {
+    explicit Session(frmFibo &form) : NamedControls(form), window(form) {}
+
     frmFibo &window;
-    QLineEdit *txtInput = child<QLineEdit>(window, "txtInput");
-    QPlainTextEdit *txtOut = child<QPlainTextEdit>(window, "txtOut");
-    QPlainTextEdit *txtOut2 = child<QPlainTextEdit>(window, "txtOut2");
-    QTreeView *Lv = child<QTreeView>(window, "Lv");
-    QPushButton *cmdCount = child<QPushButton>(window, "cmdCount");
-    QPushButton *cmdClear = child<QPushButton>(window, "cmdClear");
 
     // Clicks Count, answers the message boxes, and returns how many there were.
     std::size_t count()
@@ -79,7 +72,7 @@ int main(int argc, char **argv)
         frmFibo window;
         window.show();
         check(QTest::qWaitForWindowActive(&window, 60000), "the window becomes active");
-        Session s{window};
+        Session s(window);
         check(QApplication::focusWidget() == s.txtInput, "the input box has the focus");
 
         check(s.countFor(QStringLiteral("0")) == 1 && s.rows() == 0, "Count for 0: a message box, no rows");

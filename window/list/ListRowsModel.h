@@ -7,9 +7,7 @@
 #include <array>
 #include <vector>
 
-// The rows of the sequence list: per row the index and the term as EXP and as
-// NUM text, under the three column headers. The views show and select them;
-// only the window's list operations change them.
+// The rows of the sequence list: the index, and the term as EXP and NUM text.
 class ListRowsModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -29,8 +27,7 @@ public:
     void setText(int row, int column, const QString &text);
     QString text(int row, int column) const { return rows_.at(std::size_t(row)).at(std::size_t(column)); }
 
-    // The given rows as plain text, in row order: a line per row, each ended by
-    // a newline, its cells separated by tabs, as spreadsheets paste them.
+    // A line per row, in row order, cells separated by tabs: as spreadsheets paste them.
     QString rowsText(QList<int> rows) const;
 
 private:

@@ -2,14 +2,10 @@
 
 #include <QPlainTextDocumentLayout>
 
-// The lines of a plain text box whose text is a grouped number: laid out as
-// Qt lays them out, then each break that falls inside a digit group moves
-// back to just after the group's separator, so that every group stands whole
-// on one line. A line without a separator (a locale that groups nothing)
-// keeps Qt's break, which may come after any digit. Qt 6.4 finds no break
-// opportunity inside a grouped number (it breaks such a line anywhere) and
-// offers no way to add one without changing the text; the box's text, caret
-// and selection stay Qt's own.
+// Qt's lines, each break inside a digit group moved back to just after the
+// group's separator. Qt 6.4 finds no break opportunity inside a grouped number
+// (it breaks such a line at any digit) and offers no way to add one without
+// changing the text.
 class DigitGroupLineLayout : public QPlainTextDocumentLayout {
 public:
     using QPlainTextDocumentLayout::QPlainTextDocumentLayout;

@@ -1,6 +1,6 @@
 #include "window/numbox/NumBox.h"
 
-#include "accessibility/PlainText.h"
+#include "text/PlainText.h"
 #include "window/numbox/DigitGroupLineLayout.h"
 
 #include <QMimeData>

@@ -1,4 +1,4 @@
-#include "accessibility/PlainText.h"
+#include "text/PlainText.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
