@@ -9,7 +9,6 @@
 #include "window/placement/WindowPlacement.h"
 #include "ui_frmFibo.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QShowEvent>
 
