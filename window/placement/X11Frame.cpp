@@ -43,11 +43,11 @@ std::vector<std::uint32_t> cardinals(xcb_connection_t *connection, xcb_window_t 
     return {values, values + xcb_get_property_value_length(reply.get()) / 4};
 }
 
-QMargins frameExtentsOf(xcb_connection_t *connection, QWidget &window)
+QMargins frameExtentsOf(xcb_connection_t *connection, QWidget &window, xcb_atom_t extents)
 {
-    return frameExtentsMargins(cardinals(connection, static_cast<xcb_window_t>(window.winId()),
-                                         atom(connection, "_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL),
-                               window.devicePixelRatioF());
+    return frameExtentsMargins(
+        cardinals(connection, static_cast<xcb_window_t>(window.winId()), extents, XCB_ATOM_CARDINAL),
+        window.devicePixelRatioF());
 }
 
 } // namespace
@@ -62,12 +62,13 @@ QMargins announcedFrameMargins(QWidget &window)
     if (!tree)
         return {};
     const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
     const auto supported = cardinals(connection, tree->root, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
     if (std::find(supported.cbegin(), supported.cend(), request) == supported.cend())
         return {};
 
     // An answer to an earlier request must not pass for this one's.
-    xcb_delete_property(connection, id, atom(connection, "_NET_FRAME_EXTENTS"));
+    xcb_delete_property(connection, id, extents);
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
@@ -81,7 +82,7 @@ QMargins announcedFrameMargins(QWidget &window)
     // bounds the wait for one that announces the request but never answers.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
     do {
-        const QMargins margins = frameExtentsOf(connection, window);
+        const QMargins margins = frameExtentsOf(connection, window, extents);
         if (!margins.isNull())
             return margins;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -92,7 +93,7 @@ QMargins announcedFrameMargins(QWidget &window)
 QMargins currentFrameMargins(QWidget &window)
 {
     xcb_connection_t *connection = x11Connection();
-    return connection ? frameExtentsOf(connection, window) : QMargins();
+    return connection ? frameExtentsOf(connection, window, atom(connection, "_NET_FRAME_EXTENTS")) : QMargins();
 }
 
 QMargins frameExtentsMargins(const std::vector<std::uint32_t> &extents, qreal devicePixelRatio)
