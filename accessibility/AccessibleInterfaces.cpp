@@ -1,9 +1,13 @@
 #include "accessibility/AccessibleInterfaces.h"
 
+#include "accessibility/Announcement.h"
+#include "accessibility/ContextMenuAccessible.h"
+#include "accessibility/ContextMenus.h"
 #include "accessibility/ListTableAccessible.h"
 #include "accessibility/TextBoxAccessible.h"
 
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTreeView>
 
@@ -16,6 +20,10 @@ QAccessibleInterface *corvaneInterface(const QString &className, QObject *object
         return nullptr;
     if (className == QLatin1String("frmFibo") && widget->isWindow())
         return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String("Announcement") && qobject_cast<Announcement *>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (auto *menu = qobject_cast<QMenu *>(widget); className == QLatin1String("QMenu") && menu && contextMenuOwner(*menu))
+        return new ContextMenuAccessible(menu);
     // A box that hides what is typed is left to Qt, which hides it from
     // assistive tools too.
     const auto *lineEdit = qobject_cast<QLineEdit *>(widget);

@@ -13,34 +13,9 @@ bool ListCellAccessible::isValid() const
     return view_ && view_->model() && row_ < view_->model()->rowCount() && column_ < view_->model()->columnCount();
 }
 
-QObject *ListCellAccessible::object() const
-{
-    return nullptr;
-}
-
-QAccessibleInterface *ListCellAccessible::childAt(int, int) const
-{
-    return nullptr;
-}
-
 QAccessibleInterface *ListCellAccessible::parent() const
 {
     return table();
-}
-
-QAccessibleInterface *ListCellAccessible::child(int) const
-{
-    return nullptr;
-}
-
-int ListCellAccessible::childCount() const
-{
-    return 0;
-}
-
-int ListCellAccessible::indexOfChild(const QAccessibleInterface *) const
-{
-    return -1;
 }
 
 QString ListCellAccessible::text(QAccessible::Text type) const
@@ -50,11 +25,6 @@ QString ListCellAccessible::text(QAccessible::Text type) const
     if (isHeader())
         return view_->model()->headerData(column_, Qt::Horizontal).toString();
     return view_->model()->index(row_, column_).data().toString();
-}
-
-void ListCellAccessible::setText(QAccessible::Text, const QString &)
-{
-    // The cells are read-only.
 }
 
 QRect ListCellAccessible::rect() const

@@ -1,25 +1,20 @@
 #pragma once
 
-#include <QAccessibleInterface>
+#include "accessibility/AccessibleLeaf.h"
+
 #include <QPointer>
 
 class QTreeView;
 
 // One cell of a list shown as a table (ListTableAccessible): a data cell, read
 // as its text under its column's header, or, in row -1, a column header.
-class ListCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class ListCellAccessible : public AccessibleLeaf, public QAccessibleTableCellInterface {
 public:
     ListCellAccessible(QTreeView *view, int row, int column);
 
     bool isValid() const override;
-    QObject *object() const override;
-    QAccessibleInterface *childAt(int x, int y) const override;
     QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface *child) const override;
     QString text(QAccessible::Text type) const override;
-    void setText(QAccessible::Text type, const QString &text) override;
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;

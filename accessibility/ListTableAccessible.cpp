@@ -1,6 +1,7 @@
 #include "accessibility/ListTableAccessible.h"
 
 #include "accessibility/AtspiTableEvents.h"
+#include "accessibility/ContextMenus.h"
 #include "accessibility/ListCellAccessible.h"
 
 #include <QHeaderView>
@@ -37,17 +38,22 @@ QAccessible::State ListTableAccessible::state() const
 
 int ListTableAccessible::childCount() const
 {
-    return (rowCount() + 1) * columnCount();
+    return (rowCount() + 1) * columnCount() + contextMenuCount(*view());
 }
 
 QAccessibleInterface *ListTableAccessible::child(int index) const
 {
     const int columns = columnCount();
+    const int cells = (rowCount() + 1) * columns;
+    if (index >= cells)
+        return contextMenu(*view(), index - cells);
     return index >= 0 && columns > 0 ? cell(index / columns - 1, index % columns) : nullptr;
 }
 
 int ListTableAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
+    if (const int menu = contextMenuIndex(*view(), child); menu >= 0)
+        return (rowCount() + 1) * columnCount() + menu;
     const auto *cell = dynamic_cast<const ListCellAccessible *>(child);
     if (!cell || cell->table() != this)
         return -1;

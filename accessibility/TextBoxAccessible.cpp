@@ -1,5 +1,6 @@
 #include "accessibility/TextBoxAccessible.h"
 
+#include "accessibility/ContextMenus.h"
 #include "text/PlainText.h"
 #include "accessibility/TextSegments.h"
 
@@ -70,6 +71,23 @@ void TextBoxAccessible::setText(QAccessible::Text type, const QString &text)
 {
     if (type == QAccessible::Value)
         typeOver(0, characterCount(), text);
+}
+
+int TextBoxAccessible::childCount() const
+{
+    return QAccessibleWidget::childCount() + contextMenuCount(*widget());
+}
+
+QAccessibleInterface *TextBoxAccessible::child(int index) const
+{
+    const int widgets = QAccessibleWidget::childCount();
+    return index < widgets ? QAccessibleWidget::child(index) : contextMenu(*widget(), index - widgets);
+}
+
+int TextBoxAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    const int menu = contextMenuIndex(*widget(), child);
+    return menu < 0 ? QAccessibleWidget::indexOfChild(child) : QAccessibleWidget::childCount() + menu;
 }
 
 void TextBoxAccessible::selection(int selectionIndex, int *startOffset, int *endOffset) const

@@ -8,14 +8,11 @@ class QLineEdit;
 class QPlainTextEdit;
 enum class TextQuery;
 
-// What assistive tools see of a text box, a QLineEdit or a QPlainTextEdit:
-// its text, caret and selections, with every boundary query answered by
-// textSpan (TextSegments.h). It works around Qt 6.4's own interface, whose
-// word query at the end of a line edit never returns (a screen reader asking
-// for the word at the caret after typing 12345 hangs the program); once the
-// Qt in use answers every query of tst_accessibleText on its own, this and
-// TextSegments can go. Only a box the user may type in offers edits, and
-// they arrive as typed keys, so that the box's own key handling applies.
+// A QLineEdit or QPlainTextEdit for assistive tools, in place of Qt 6.4's
+// interface, whose word query at the end of a line edit never returns (a
+// screen reader hung the program after 12345 was typed). Boundaries come from
+// textSpan (TextSegments.h); a box the user may type in takes edits as typed
+// keys, so that its key handling applies.
 class TextBoxAccessible : public QAccessibleWidget,
                           public QAccessibleTextInterface,
                           public QAccessibleEditableTextInterface {
@@ -26,6 +23,10 @@ public:
     QAccessible::State state() const override;
     QString text(QAccessible::Text type) const override;
     void setText(QAccessible::Text type, const QString &text) override;
+    // Its open context menu is its last child (ContextMenus.h).
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
 
     void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
     int selectionCount() const override;

@@ -2,6 +2,7 @@
 
 #include "accessibility/AccessibleInterfaces.h"
 #include "accessibility/AtspiGuard.h"
+#include "accessibility/ContextMenus.h"
 #include "app/AppInfo.h"
 
 #include <QCoreApplication>
@@ -42,4 +43,5 @@ void setUpApplication()
     mapFormFonts();
     installAccessibleInterfaces();
     guardAtspiAdaptor();
+    installContextMenus();
 }

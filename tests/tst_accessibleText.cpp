@@ -1,12 +1,14 @@
 // What assistive tools get from the window's three text boxes, through the
 // accessible interfaces the application installs: boundary queries, lines
-// as shown, caret and selection, and edits that only the input box takes,
-// by its key rules (de_DE: "." groups digits).
+// as shown, caret and selection, edits that only the input box takes, by its
+// key rules (de_DE: "." groups digits), and their context menus.
 #include "tests/WindowDriver.h"
 #include "window/frmFibo.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -24,6 +26,8 @@ private slots:
     void caretAndSelection();
     void edits_data();
     void edits();
+    void contextMenu_data();
+    void contextMenu();
 
 private:
     QAccessibleInterface *accessible(const char *box) { return QAccessible::queryAccessibleInterface(widget(box)); }
@@ -197,6 +201,51 @@ void AccessibleTextTest::edits()
     else
         editable->replaceText(start, end, typed);
     QCOMPARE(textOf(box.constData()), expected);
+}
+
+void AccessibleTextTest::contextMenu_data()
+{
+    QTest::addColumn<QByteArray>("box");
+    QTest::addColumn<QString>("current"); // the item current once Shift+F10 has opened the menu
+    QTest::addColumn<QString>("item");    // an item that shows a shortcut, and the keys it reads as
+    QTest::addColumn<QString>("keys");
+
+    QTest::newRow("txtInput") << QByteArray("txtInput") << "Paste" << "Select All" << "Ctrl+A";
+    QTest::newRow("txtOut2") << QByteArray("txtOut2") << "Select All" << "Copy" << "Ctrl+C";
+}
+
+void AccessibleTextTest::contextMenu()
+{
+    QFETCH(QByteArray, box);
+    QFETCH(QString, current);
+    QFETCH(QString, item);
+    QFETCH(QString, keys);
+
+    setText(box.constData(), QStringLiteral("12"));
+    QApplication::clipboard()->setText(QStringLiteral("3"));
+    widget(box.constData())->setFocus();
+    QTest::keyClick(widget(box.constData()), Qt::Key_F10, Qt::ShiftModifier);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QAccessibleInterface *menuAccessible = QAccessible::queryAccessibleInterface(menu);
+    // Under its box, which lists it last, where a screen reader walks from the focus.
+    QAccessibleInterface *boxAccessible = accessible(box.constData());
+    QCOMPARE(menuAccessible->parent(), boxAccessible);
+    QCOMPARE(boxAccessible->indexOfChild(menuAccessible), boxAccessible->childCount() - 1);
+    QCOMPARE(boxAccessible->child(boxAccessible->childCount() - 1), menuAccessible);
+    QAccessibleInterface *currentItem = menuAccessible->focusChild();
+    QVERIFY(currentItem);
+    QCOMPARE(currentItem->text(QAccessible::Name), current);
+    QStringList names;
+    for (int i = 0; i < menuAccessible->childCount(); ++i) {
+        QAccessibleInterface *menuItem = menuAccessible->child(i);
+        names << menuItem->text(QAccessible::Name);
+        if (names.last() == item)
+            QCOMPARE(menuItem->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+                     QStringList{keys});
+    }
+    QVERIFY2(names.contains(item), qPrintable(names.join(u'|')));
+    QTest::keyClick(menu, Qt::Key_Escape);
 }
 
 QTEST_MAIN(AccessibleTextTest)

@@ -146,6 +146,7 @@ void InputBoxTest::editing_data()
     row("Enter passes and presses nothing", {"type:1234", "key:Return"}, "1{s}234");
     row("empty stays empty", {"key:Left", "key:Return", "key:Backspace"}, "");
     row("Tab keeps the text", {"type:12345", "key:Tab"}, "12{s}345");
+    row("tabbed into, selects nothing", {"type:10", "key:Shift+Tab", "key:Tab"}, "10");
     row("Shift+Insert paste of digits", {"clip:98765", "key:Shift+Ins"}, "98{s}765");
     row("Shift+Insert paste of letters", {"type:12", "clip:abcd", "key:Shift+Ins"}, "12abcd", 6);
     row("pasted letters count as 0", {"clip:abcd", "key:Shift+Ins", "count"}, "abcd", 4, 0);

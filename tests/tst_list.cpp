@@ -1,5 +1,6 @@
 // The sequence list of the real window, offscreen, in the de_DE locale:
 // getting rows out of it, tooltips of cells cut short, scrolling back.
+#include "accessibility/Announcement.h"
 #include "tests/WindowDriver.h"
 #include "window/frmFibo.h"
 
@@ -42,23 +43,27 @@ void ListTest::copyRows_data()
 {
     QTest::addColumn<QStringList>("steps"); // in the list, as WindowDriver::run takes them
     QTest::addColumn<QList<int>>("copied");
+    QTest::addColumn<QString>("heard"); // the copy's confirmation for screen readers
 
     const QList<int> all{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    QTest::newRow("Ctrl+A, Ctrl+C") << QStringList{"key:Ctrl+A", "key:Ctrl+C"} << all;
-    QTest::newRow("Ctrl+A, Ctrl+Insert") << QStringList{"key:Ctrl+A", "key:Ctrl+Ins"} << all;
-    QTest::newRow("menu Select all, menu Copy") << QStringList{"menu:Select all", "menu:Copy"} << all;
-    QTest::newRow("menu Copy all rows") << QStringList{"menu:Copy all rows"} << all;
+    QTest::newRow("Ctrl+A, Ctrl+C") << QStringList{"key:Ctrl+A", "key:Ctrl+C"} << all << "11 rows copied";
+    QTest::newRow("Ctrl+A, Ctrl+Insert") << QStringList{"key:Ctrl+A", "key:Ctrl+Ins"} << all << "11 rows copied";
+    QTest::newRow("menu Select all, menu Copy") << QStringList{"menu:Select all", "menu:Copy"} << all
+                                                << "11 rows copied";
+    QTest::newRow("menu Copy all rows") << QStringList{"menu:Copy all rows"} << all << "11 rows copied";
     QTest::newRow("click, Shift+Down twice") << QStringList{"click-row:2", "key:Shift+Down", "key:Shift+Down", "key:Ctrl+C"}
-                                             << QList<int>{2, 3, 4};
+                                             << QList<int>{2, 3, 4} << "3 rows copied";
     QTest::newRow("click, Ctrl+click above") << QStringList{"click-row:7", "ctrl-click-row:1", "key:Ctrl+C"}
-                                             << QList<int>{1, 7};
-    QTest::newRow("nothing selected") << QStringList{"key:Ctrl+C"} << QList<int>{};
+                                             << QList<int>{1, 7} << "2 rows copied";
+    QTest::newRow("one row") << QStringList{"click-row:5", "key:Ctrl+C"} << QList<int>{5} << "1 row copied";
+    QTest::newRow("nothing selected") << QStringList{"key:Ctrl+C"} << QList<int>{} << "No rows copied";
 }
 
 void ListTest::copyRows()
 {
     QFETCH(QStringList, steps);
     QFETCH(QList<int>, copied);
+    QFETCH(QString, heard);
 
     countFor(QStringLiteral("10"));
     QApplication::clipboard()->setText(QStringLiteral("before"));
@@ -69,6 +74,9 @@ void ListTest::copyRows()
     for (const int row : copied)
         expected += linesForTen.at(row) + u'\n';
     QCOMPARE(QApplication::clipboard()->text(), copied.isEmpty() ? QStringLiteral("before") : expected);
+    const auto *announcement = w->window().findChild<Announcement *>();
+    QVERIFY(announcement->isVisible());
+    QCOMPARE(announcement->accessibleName(), heard);
 }
 
 void ListTest::copyAllOfTheLargestTable()

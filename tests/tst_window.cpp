@@ -1,5 +1,6 @@
 // The real window, offscreen, in the de_DE locale: start-up state, the three
 // commands, focus, the message boxes and the read-only result boxes.
+#include "accessibility/Announcement.h"
 #include "tests/WindowDriver.h"
 #include "window/WindowControls.h"
 #include "window/frmFibo.h"
@@ -142,6 +143,8 @@ void WindowTest::messageBoxes()
     QVERIFY2(w->boxes[0].width >= 240, qPrintable(QString::number(w->boxes[0].width))); // room for the title
     QVERIFY(w->showsNothing());
     QCOMPARE(w->txtInput->text(), input);
+    // Heard through the box alone: the last announcement is the first Count's.
+    QCOMPARE(w->window().findChild<Announcement *>()->accessibleName(), QStringLiteral("F(10) = 55"));
 }
 
 void WindowTest::clearEmptiesAllAndFocusesInput_data()

@@ -1,6 +1,7 @@
 // The window's commands: Count, Clear and Close.
 #include "window/frmFibo.h"
 
+#include "accessibility/Announcement.h"
 #include "sequence/GenFibo.h"
 #include "window/WindowControls.h"
 
@@ -14,6 +15,11 @@ void frmFibo::GenFibo()
 void frmFibo::cmdCount_Click()
 {
     GenFibo();
+    // Heard where the focus is; a refusal or an error has spoken through its
+    // message box and left the result box empty.
+    const QString result = controls->txtOut.text();
+    if (!result.isEmpty())
+        controls->announcement.announce(QStringLiteral("F(%1) = %2").arg(controls->Lv.count() - 1).arg(result));
 }
 
 void frmFibo::cmdClear_Click()

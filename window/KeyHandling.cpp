@@ -3,12 +3,14 @@
 // regrouped by the regional settings.
 #include "window/frmFibo.h"
 
+#include "accessibility/Unannounced.h"
 #include "number/Digits.h"
 #include "number/TextForms.h"
 #include "sequence/UntrappedErrors.h"
 #include "window/keys/KeyCodes.h"
 #include "window/WindowControls.h"
 
+#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -58,9 +60,12 @@ void frmFibo::txtInput_KeyUp(int &KeyCode, int &Shift)
     // Neither is a number whose grouped form would not fit the box: no digit is lost.
     if (grouped->size() > controls->txtInput.maxLength())
         return;
-    // Setting the same text again would only make the box lay out again.
-    if (*grouped != text)
+    // Setting the same text again would only make the box lay out again. A
+    // screen reader hears the user's key, not the regrouping.
+    if (*grouped != text) {
+        const Unannounced unannounced;
         controls->txtInput.setText(*grouped);
+    }
     controls->txtInput.setSelStart(int(controls->txtInput.text().size()));
 }
 
@@ -70,6 +75,17 @@ bool frmFibo::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
 
     switch (event->type()) {
+    case QEvent::FocusIn: {
+        // Qt selects the whole text of a box tabbed into, and the key's
+        // release, regrouping, drops the selection again: a screen reader
+        // heard the text selected and unselected. The box keeps its caret.
+        const Qt::FocusReason reason = static_cast<const QFocusEvent &>(*event).reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
+            return false;
+        QFocusEvent keepingCaret(QEvent::FocusIn, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(watched, &keepingCaret);
+        return true;
+    }
     case QEvent::KeyPress:
         return txtInputKeyPressed(static_cast<const QKeyEvent &>(*event));
     case QEvent::KeyRelease: {

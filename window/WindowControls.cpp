@@ -1,21 +1,16 @@
 #include "window/WindowControls.h"
 
+#include "accessibility/Announcement.h"
+#include "accessibility/Unannounced.h"
 #include "text/PlainText.h"
 #include "window/list/ListView.h"
 #include "ui_frmFibo.h"
 
-#include <QAccessible>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 #include <algorithm>
-
-namespace {
-
-void ignoreAccessibilityEvent(QAccessibleEvent *) {}
-
-} // namespace
 
 QString InputBox::text() const
 {
@@ -30,9 +25,10 @@ void InputBox::setText(const QString &text)
     // for as long as the window is open: setting the text it already holds
     // drops the older steps and keeps only this replacement. That changes
     // nothing a screen reader should hear of, so its events are dropped.
-    const QAccessible::UpdateHandler notify = QAccessible::installUpdateHandler(ignoreAccessibilityEvent);
-    editor_.setText(editor_.text());
-    QAccessible::installUpdateHandler(notify);
+    {
+        const Unannounced unannounced;
+        editor_.setText(editor_.text());
+    }
     // An empty box stays so: selecting its nothing would tell screen readers
     // of a new selection, once for every letter of a long assistive edit.
     if (text.isEmpty() && editor_.text().isEmpty())
@@ -85,10 +81,11 @@ void ResultBox::setText(const QString &text)
 }
 
 WindowControls::WindowControls(QWidget &window, Ui::frmFibo &ui)
-    : messages(window),
+    : announcement(*new Announcement(&window)), // owned by the window
+      messages(window),
       txtInput(*ui.txtInput),
       txtOut(*ui.txtOut),
       txtOut2(*ui.txtOut2),
-      Lv(setUpListView(*ui.Lv, messages), *ui.Lv)
+      Lv(setUpListView(*ui.Lv, messages, announcement), *ui.Lv)
 {
 }

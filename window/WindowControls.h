@@ -7,6 +7,7 @@
 namespace Ui {
 class frmFibo;
 }
+class Announcement;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
@@ -38,10 +39,12 @@ private:
     QPlainTextEdit &editor_;
 };
 
-// The control operations of the window's text boxes, list and message boxes.
+// The control operations of the window's text boxes, list and message boxes,
+// and what the window says to screen readers without moving the focus.
 struct WindowControls {
     WindowControls(QWidget &window, Ui::frmFibo &ui);
 
+    Announcement &announcement;
     WindowMessageBoxes messages;
     InputBox txtInput;
     ResultBox txtOut;

@@ -24,6 +24,10 @@ frmFibo::frmFibo(QWidget *parent)
     connect(ui->cmdCount, &QPushButton::clicked, this, [this] { handle([this] { cmdCount_Click(); }); });
     connect(ui->cmdClear, &QPushButton::clicked, this, [this] { handle([this] { cmdClear_Click(); }); });
     connect(ui->cmdClose, &QPushButton::clicked, this, [this] { handle([this] { cmdClose_Click(); }); });
+    // "&Count" and "&Clear" share their access key, which would only move the
+    // focus between them: Alt+C presses Count, the window's main action. Clear
+    // keeps its underlined C and is reached by Tab.
+    ui->cmdClear->setShortcut(QKeySequence());
 
     // Where the screen is too small for the whole form, the strip of buttons
     // stays along the bottom and the rest scrolls.

@@ -62,7 +62,8 @@ class Driver:
         self.step_no = 0
         self.events = []
         self.listener = Atspi.EventListener.new(lambda event: self.events.append(event))
-        for kind in ("object:text-changed:insert", "object:text-caret-moved", "object:state-changed:focused",
+        for kind in ("object:text-changed:insert", "object:text-changed:delete", "object:text-caret-moved",
+                     "object:state-changed:focused", "object:state-changed:showing", "window:activate",
                      "object:row-inserted"):
             self.listener.register(kind)
 
@@ -167,6 +168,21 @@ class Driver:
             return text if wanted(text) else None
         return self.wait_for(what, probe)
 
+    def settle(self):
+        """Delivers every event the program sent before answering one more query."""
+        self.text_of(self.input)
+        while GLib.MainContext.default().iteration(False):
+            pass
+
+    def focus(self, acc, what):
+        acc.queryComponent().grabFocus()
+        self.wait_for("%s to have the focus" % what, lambda: acc.getState().contains(pyatspi.STATE_FOCUSED))
+
+    def focused(self, role):
+        """The objects of this role that took the focus since the events were cleared."""
+        return [e.source for e in self.events if e.type == "object:state-changed:focused" and e.detail1 == 1
+                and e.source.getRole() == role]
+
     def keys(self, *names):
         """Types keys into the focused window as a person would (XTest)."""
         try:
@@ -195,6 +211,7 @@ class Driver:
     def start(self):
         self.step("start %s" % self.binary)
         env = dict(os.environ,
+                   LC_ALL="en_US.UTF-8",  # digits grouped by commas as they are typed
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_QPA_PLATFORM="xcb",
                    QT_ACCESSIBILITY="1")
@@ -239,16 +256,25 @@ class Driver:
         self.ok("states as expected")
 
     def count_ten(self):
-        self.step("set n = 10 and press Count")
+        self.step("set n = 10, Alt+C counts and is heard where the focus stays")
         self.set_number(self.input, "10")
+        self.focus(self.input, "the input box")
         self.events.clear()
-        self.press(self.count)
+        self.keys("alt+c")
         table = self.table.queryTable()
         self.wait_for("11 rows in the list", lambda: table.nRows == 11)
         self.wait_for("the rows announced as inserted", lambda: any(
             e.type == "object:row-inserted" and e.source == self.table and (e.detail1, e.detail2) == (0, 11)
             for e in self.events))
         self.ok("11 rows, announced")
+        # The same result again is heard again.
+        self.press(self.count)
+        shown = self.wait_for("the result to be announced twice", lambda: [
+            e.source.name for e in self.events if e.type == "object:state-changed:showing" and e.detail1 == 1
+            and e.source.getRole() == pyatspi.ROLE_NOTIFICATION][1:])
+        self.check(shown == ["F(10) = 55"], "announced %r, expected 'F(10) = 55' twice" % shown)
+        self.check(self.input.getState().contains(pyatspi.STATE_FOCUSED), "the focus left the input box")
+        self.ok("notification %r twice, the focus in the input box" % shown[0])
 
         self.step("check the list columns")
         self.check(table.nColumns == len(COLUMNS),
@@ -284,25 +310,47 @@ class Driver:
         self.check(table.nSelectedRows == 0, "%d rows selected after Count" % table.nSelectedRows)
         self.ok("no row selected")
 
-        self.step("Down in the list focuses the next row's cell, under its column's header")
-        self.events.clear()
-        self.table.queryComponent().grabFocus()
-        self.wait_for("the list to have the focus", lambda: self.table.getState().contains(pyatspi.STATE_FOCUSED))
-        self.keys("Down")
+        def focused_cell(key, row, column):
+            """After the key, the cell that takes the focus: its text, under its column's header, selected."""
+            self.events.clear()
+            self.keys(key)
+            cell = self.wait_for("row %d, column %d to take the focus" % (row, column), lambda: next(
+                (c for c in self.focused(pyatspi.ROLE_TABLE_CELL)
+                 if (table.getRowAtIndex(c.getIndexInParent()), table.getColumnAtIndex(c.getIndexInParent()))
+                 == (row, column)), None))
+            self.check(cell.getState().contains(pyatspi.STATE_SELECTED), "the focused cell does not read as selected")
+            return cell.name, table.getColumnHeader(column).name
 
-        def focused_cells():
-            cells = [e.source for e in self.events if e.type == "object:state-changed:focused" and e.detail1 == 1
-                     and e.source.getRole() == pyatspi.ROLE_TABLE_CELL]
-            return [(table.getRowAtIndex(c.getIndexInParent()), table.getColumnAtIndex(c.getIndexInParent()), c.name)
-                    for c in cells]
+        self.step("Down in the list focuses the next row's cell, under its column's header")
+        self.focus(self.table, "the list")
         # Taking the focus makes row 0 the current one; Down moves to row 1.
-        row, column, name = self.wait_for("row 1 to take the focus",
-                                          lambda: next((c for c in focused_cells() if c[0] == 1), None))
-        header = table.getColumnHeader(column).name
-        self.check((name, header) == ("1", "NUM"), "row 1 reads %r under %r, expected '1' under 'NUM'" % (name, header))
-        self.ok("row %d, %r under %r" % (row, name, header))
+        got = focused_cell("Down", 1, 0)
+        self.check(got == ("1", "NUM"), "row 1 reads %r, expected '1' under 'NUM'" % (got,))
+        self.ok("%r under %r, selected" % got)
         self.wait_for("row 1 to read as selected", lambda: table.nSelectedRows == 1 and table.isRowSelected(1))
         self.ok("row 1 selected")
+
+        self.step("Right moves to the row's next cell")
+        got = focused_cell("Right", 1, 1)
+        self.check(got == ("1", "FIBO RESULT (EXP)"), "reads %r, expected '1' under 'FIBO RESULT (EXP)'" % (got,))
+        self.ok("%r under %r, selected" % got)
+
+        self.step("the Menu key opens the list's menu on its first item; Escape gives the cell back")
+        self.events.clear()
+        self.keys("Menu")
+        item = self.wait_for("a menu item to take the focus", lambda: next(iter(self.focused(pyatspi.ROLE_MENU_ITEM)), None))
+        menu = item.parent
+        self.check(item.name == "Copy" and menu.getRole() == pyatspi.ROLE_POPUP_MENU,
+                   "%s %r took the focus in a %s" % (item.getRoleName(), item.name, menu.getRoleName()))
+        self.check(menu.parent == self.table and menu.getIndexInParent() >= 0,
+                   "the menu is not listed under the list (parent %r, index %d)"
+                   % (menu.parent and menu.parent.name, menu.getIndexInParent()))
+        self.ok("%r of a menu under the list" % item.name)
+        focused_cell("Escape", 1, 1)
+        # Its window stayed active all along: Orca would speak its title again.
+        self.check(not any(e.type == "window:activate" for e in self.events), "the window reported its activation")
+        self.check(self.table.getState().contains(pyatspi.STATE_FOCUSED), "the list lost the focus to the menu")
+        self.ok("the cell has the focus again, the window never reactivated")
 
     def count_too_big(self):
         self.step("set n = 1477 and press Count")
@@ -354,6 +402,17 @@ class Driver:
             self.wait_for("a %s event from the input box" % kind,
                           lambda: any(e.type == kind and e.source == self.input for e in self.events))
         self.ok("text-changed and caret-moved events reached the bus")
+
+        self.step("Backspace is heard as the digit it deletes, not the regrouping")
+        self.events.clear()
+        self.keys("BackSpace")
+        shown = self.wait_for_text(self.input, "the input to read 1234", lambda t: digits_of(t) == "1234")
+        self.settle()
+        changes = [(e.type.split(":")[-1], e.any_data) for e in self.events
+                   if e.type.startswith("object:text-changed") and e.source == self.input]
+        self.check(changes == [("delete", "5")], "Backspace to %r sent %r, expected one deletion of '5'"
+                   % (shown, changes))
+        self.ok("one deletion of '5', then %r" % shown)
 
     def sweep_text_queries(self, box):
         self.step("every text query at the edges of %r" % box.name)

@@ -13,12 +13,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QThread>
 #include <QTreeView>
 #include <QtTest/qtestkeyboard.h>
 #include <QtTest/qtestspontaneevent.h>
@@ -472,6 +474,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             boxes = answeringMessageBoxes([&] {
                 done = runAction(bytes);
                 QApplication::processEvents();
+                // Alt+C presses Count with a click that comes once the button
+                // has shown itself down for a moment: the action lasts until then.
+                const QDeadlineTimer shownDown(500);
+                while (window->cmdCount->isDown() && !shownDown.hasExpired()) {
+                    QThread::msleep(5);
+                    QApplication::processEvents();
+                }
             });
         } catch (const std::exception &error) {
             fail(std::string("an exception left the window: ") + error.what());

@@ -45,6 +45,11 @@ QString ListModelItems::subItem(ListRow row, int subItem) const
     return rows_.text(modelRow(row), column(subItem));
 }
 
+int ListModelItems::count() const
+{
+    return rows_.rowCount();
+}
+
 void ListModelItems::setSelected(ListRow row, bool selected)
 {
     const QModelIndex first = rows_.index(modelRow(row), 0);

@@ -17,6 +17,7 @@ public:
     void setSubItem(ListRow row, int subItem, const QString &text) override;
     QString subItem(ListRow row, int subItem) const override;
     void setSelected(ListRow row, bool selected) override;
+    int count() const;
 
 private:
     // The model row of `row`; the index error when there is none.

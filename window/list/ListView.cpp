@@ -1,5 +1,6 @@
 #include "window/list/ListView.h"
 
+#include "accessibility/Announcement.h"
 #include "sequence/UntrappedErrors.h"
 #include "window/list/ListCellTips.h"
 #include "window/list/ListRowsModel.h"
@@ -27,25 +28,31 @@ void addAction(QTreeView &view, const QString &text, const QList<QKeySequence> &
     view.addAction(action);
 }
 
-void copyRows(const ListRowsModel &rows, const QList<int> &which)
+// A copy is confirmed aloud: nothing else shows that it happened.
+void copyRows(const ListRowsModel &rows, const QList<int> &which, Announcement &announcement)
 {
     // Nothing to copy leaves the clipboard as it was.
     if (!which.isEmpty())
         QGuiApplication::clipboard()->setText(rows.rowsText(which));
+    const qsizetype count = which.size();
+    announcement.announce(count == 0   ? QStringLiteral("No rows copied")
+                          : count == 1 ? QStringLiteral("1 row copied")
+                                       : QStringLiteral("%1 rows copied").arg(count));
 }
 
-void addCopyActions(QTreeView &view, ListRowsModel &rows, MessageBoxes &messages)
+void addCopyActions(QTreeView &view, ListRowsModel &rows, MessageBoxes &messages, Announcement &announcement)
 {
-    addAction(view, QStringLiteral("&Copy"), QKeySequence::keyBindings(QKeySequence::Copy), messages, [&view, &rows] {
-        QList<int> selected;
-        for (const QModelIndex &index : view.selectionModel()->selectedRows())
-            selected.append(index.row());
-        copyRows(rows, selected);
-    });
-    addAction(view, QStringLiteral("Copy &all rows"), {}, messages, [&rows] {
+    addAction(view, QStringLiteral("&Copy"), QKeySequence::keyBindings(QKeySequence::Copy), messages,
+              [&view, &rows, &announcement] {
+                  QList<int> selected;
+                  for (const QModelIndex &index : view.selectionModel()->selectedRows())
+                      selected.append(index.row());
+                  copyRows(rows, selected, announcement);
+              });
+    addAction(view, QStringLiteral("Copy &all rows"), {}, messages, [&rows, &announcement] {
         QList<int> all(rows.rowCount());
         std::iota(all.begin(), all.end(), 0);
-        copyRows(rows, all);
+        copyRows(rows, all, announcement);
     });
     addAction(view, QStringLiteral("&Select all"), QKeySequence::keyBindings(QKeySequence::SelectAll), messages,
               [&view] { view.selectAll(); });
@@ -64,12 +71,12 @@ void scrollBackWhenEmptied(QTreeView &view, const ListRowsModel &rows)
 
 } // namespace
 
-ListRowsModel &setUpListView(QTreeView &view, MessageBoxes &messages)
+ListRowsModel &setUpListView(QTreeView &view, MessageBoxes &messages, Announcement &announcement)
 {
     auto *rows = new ListRowsModel(&view);
     view.setModel(rows);
     view.setItemDelegate(new ListCellTips(&view));
-    addCopyActions(view, *rows, messages);
+    addCopyActions(view, *rows, messages, announcement);
     scrollBackWhenEmptied(view, *rows);
     return *rows;
 }
