@@ -1,5 +1,6 @@
 #include "app/ApplicationSetup.h"
 #include "app/NoDisplayReport.h"
+#include "app/PlatformChoice.h"
 #include "window/frmFibo.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ QPixmap pngResource(const QString &path)
 
 int main(int argc, char *argv[])
 {
+    preferX11OnWaylandDesktop();
     std::optional<QApplication> app;
     {
         // Without a display: one plain line and status 1, not Qt's abort.

@@ -250,6 +250,10 @@ void LookTest::smallScreenKeepsClearAndCloseInView()
     const QRect input(w->txtInput->mapTo(scroll->viewport(), QPoint()), w->txtInput->size());
     QVERIFY(scroll->viewport()->rect().contains(input));
 
+    // As large as fits, it may still be made smaller.
+    window.resize(600, 400);
+    QCOMPARE(window.size(), QSize(600, 400));
+
     // On a screen large enough it takes its full, fixed size again.
     window.setScreen(QGuiApplication::screens().at(0));
     QCOMPARE(window.size(), QSize(942, 576));

@@ -1,5 +1,7 @@
 // Where a window and its frame go on the screen.
+#include "window/placement/ScreenFit.h"
 #include "window/placement/WindowPlacement.h"
+#include "window/placement/X11Frame.h"
 
 #include <QtTest>
 
@@ -12,6 +14,8 @@ private slots:
     void place();
     void fit_data();
     void fit();
+    void keepInside_data();
+    void keepInside();
     void frameExtents_data();
     void frameExtents();
     void movesAreTheUsers();
@@ -62,7 +66,27 @@ void WindowPlacementTest::fit()
     QFETCH(QRect, available);
     QFETCH(QMargins, frame);
     QFETCH(QSize, client);
-    QCOMPARE(fittedClientSize(available, frame, QSize(942, 576), QSize(279, 162), 16), client);
+    QCOMPARE(fittedClientLimits(available, frame, QSize(942, 576), QSize(279, 162), 16).largest, client);
+}
+
+void WindowPlacementTest::keepInside_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QPoint>("topLeft");
+
+    QTest::newRow("inside, stays") << QRect(1930, 10, 800, 500) << QPoint(1930, 10);
+    QTest::newRow("past the right edge") << QRect(1960, 10, 911, 500) << QPoint(1920, 10);
+    QTest::newRow("past the bottom") << QRect(1930, 100, 800, 500) << QPoint(1930, 12);
+    // Where its screen went away.
+    QTest::newRow("beside the screen") << QRect(3000, -600, 800, 500) << QPoint(2031, 0);
+    QTest::newRow("larger: title bar inside") << QRect(1800, 100, 1000, 600) << QPoint(1920, 0);
+}
+
+void WindowPlacementTest::keepInside()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(framePositionInside(QRect(1920, 0, 911, 512), frame), topLeft);
 }
 
 void WindowPlacementTest::frameExtents_data()

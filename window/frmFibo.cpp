@@ -5,10 +5,10 @@
 #include "window/FormLook.h"
 #include "window/UserNumericSettings.h"
 #include "window/WindowControls.h"
+#include "window/placement/FocusInView.h"
 #include "window/placement/WindowPlacement.h"
 #include "ui_frmFibo.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QShowEvent>
 
@@ -30,17 +30,8 @@ frmFibo::frmFibo(QWidget *parent)
     ui->cmdClear->setShortcut(QKeySequence());
 
     // Where the screen is too small for the whole form, the strip of buttons
-    // stays along the bottom and the rest scrolls: the control that gets the
-    // focus, by Tab, a click or a command, scrolls into view, whole where it
-    // fits (QScrollArea::ensureWidgetVisible would settle for the caret).
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (!now || !ui->picForm->isAncestorOf(now))
-            return;
-        const QRect area(now->mapTo(ui->picForm, QPoint()), now->size());
-        const int margin = 8; // the frames' inset, so that their edge shows too
-        ui->scrForm->ensureVisible(area.center().x(), area.center().y(), area.width() / 2 + margin,
-                                   area.height() / 2 + margin);
-    });
+    // stays along the bottom and the rest scrolls.
+    keepFocusInView(*ui->scrForm);
     new WindowPlacement(*this); // owned by the window
     handle([this] { Form_Load(); });
 }

@@ -1,210 +1,198 @@
 #include "window/placement/WindowPlacement.h"
 
+#include "window/placement/ScreenFit.h"
+#include "window/placement/X11Frame.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QShowEvent>
 #include <QStyle>
 #include <QWidget>
 #include <QWindow>
 
-#include <xcb/xcb.h>
-
-#include <algorithm>
-#include <chrono>
-#include <cmath>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
-#include <thread>
-
 namespace {
 
-template <typename Reply>
-using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
+constexpr Qt::WindowStates fillingStates = Qt::WindowMaximized | Qt::WindowFullScreen;
 
-xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+// A Wayland compositor places windows itself, and tells them nothing of the
+// panels on its outputs.
+bool platformPlacesWindows()
 {
-    const Owned<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr), &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    return !QGuiApplication::platformName().startsWith(u"wayland");
 }
 
-// The 32-bit values of a property of `window`; empty when it is not set.
-std::vector<std::uint32_t> cardinals(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t property,
-                                     xcb_atom_t type)
+QRect safeArea(const QScreen &screen)
 {
-    const Owned<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection, xcb_get_property(connection, 0, window, property, type, 0, 1024), nullptr), &std::free);
-    if (!reply || reply->format != 32)
-        return {};
-    const auto *values = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
-    return {values, values + xcb_get_property_value_length(reply.get()) / 4};
-}
-
-// The margins an X11 window manager will put around `window`, asked for
-// before the window is mapped. Zero where there is no X11 window manager that
-// answers such a request.
-QMargins announcedFrameMargins(QWidget &window)
-{
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return {};
-    xcb_connection_t *connection = x11->connection();
-    const auto id = static_cast<xcb_window_t>(window.winId());
-    const Owned<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(connection, xcb_query_tree(connection, id), nullptr), &std::free);
-    if (!tree)
-        return {};
-    const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
-    const auto supported = cardinals(connection, tree->root, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
-    if (std::find(supported.cbegin(), supported.cend(), request) == supported.cend())
-        return {};
-
-    // An answer to an earlier request must not pass for this one's.
-    xcb_delete_property(connection, id, extents);
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = id;
-    message.type = request;
-    xcb_send_event(connection, 0, tree->root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                   reinterpret_cast<const char *>(&message));
-    xcb_flush(connection);
-
-    // The manager answers within a few milliseconds; a tenth of a second
-    // bounds the wait for one that announces the request but never answers.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
-    do {
-        const QMargins margins =
-            frameExtentsMargins(cardinals(connection, id, extents, XCB_ATOM_CARDINAL), window.devicePixelRatioF());
-        if (!margins.isNull())
-            return margins;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    } while (std::chrono::steady_clock::now() < deadline);
-    return {};
+    return devicePixelSafeArea(screen.availableGeometry(), screen.devicePixelRatio());
 }
 
 } // namespace
-
-QPoint centredFramePosition(const QRect &available, const QSize &frame)
-{
-    return available.topLeft()
-        + QPoint(std::max(0, (available.width() - frame.width()) / 2),
-                 std::max(0, (available.height() - frame.height()) / 2));
-}
-
-QSize fittedClientSize(const QRect &available, const QMargins &frame, const QSize &full, const QSize &least,
-                       int scrollBar)
-{
-    const QSize room = available.size().shrunkBy(frame);
-    QSize wanted = full;
-    if (room.height() < full.height())
-        wanted.rwidth() += scrollBar;
-    if (room.width() < full.width())
-        wanted.rheight() += scrollBar;
-    return wanted.boundedTo(room).expandedTo(least);
-}
-
-QMargins frameExtentsMargins(const std::vector<std::uint32_t> &extents, qreal devicePixelRatio)
-{
-    if (extents.size() != 4 || devicePixelRatio <= 0)
-        return {};
-    // Rounded up: a window fitted inside them at a fractional scale must not
-    // reach a device pixel past the screen.
-    const auto scaled = [devicePixelRatio](std::uint32_t value) { return int(std::ceil(value / devicePixelRatio)); };
-    return QMargins(scaled(extents[0]), scaled(extents[2]), scaled(extents[1]), scaled(extents[3]));
-}
 
 WindowPlacement::WindowPlacement(QWidget &window) : QObject(&window), window_(window), full_(window.maximumSize())
 {
     window.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                           | Qt::WindowCloseButtonHint);
-    centre({}); // no frame yet
+    // A window manager moves a window in many steps (a drag, a monitor going
+    // away): it is brought inside once they have stopped.
+    keepInsideTimer_.setSingleShot(true);
+    keepInsideTimer_.setInterval(250);
+    connect(&keepInsideTimer_, &QTimer::timeout, this, &WindowPlacement::keepInside);
+    place({}); // no frame yet
     window.installEventFilter(this);
 }
 
 bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != &window_)
-        return false;
-    if (event->type() == QEvent::Show && !event->spontaneous()) {
-        // The native window exists from now on.
-        connect(window_.windowHandle(), &QWindow::screenChanged, this, &WindowPlacement::screenChanged,
-                Qt::UniqueConnection);
-        if (!areaWatch_)
-            watchArea(window_.screen());
-        if (frameCentred_)
-            return false;
-        // Still unmapped: placed now, the frame appears centred at once. The
-        // screen may have changed since the window was made. Fitted inside
-        // the frame, the window may turn resizable or fixed, and its frame
-        // with it (openbox adds a grip along the bottom): then it is asked
-        // for again.
-        const auto fixed = [this] { return window_.minimumSize() == window_.maximumSize(); };
-        const bool wasFixed = fixed();
-        QMargins frame = announcedFrameMargins(window_);
-        centre(frame);
-        if (!frame.isNull() && fixed() != wasFixed) {
-            frame = announcedFrameMargins(window_);
-            centre(frame);
-        }
-        frameCentred_ = !frame.isNull();
-    } else if (event->type() == QEvent::Move && !frameCentred_) {
-        // Where the window manager did not announce its frame, it shows it
-        // only once it has framed the window: centre that frame then.
-        const QRect outer = window_.frameGeometry();
-        const QRect inner = window_.geometry();
-        if (outer != inner) {
-            frameCentred_ = true;
-            centre(QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                            outer.bottom() - inner.bottom()));
-        }
+    if (watched == &window_) {
+        if (event->type() == QEvent::Show && !event->spontaneous())
+            shown();
+        else if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+            framed();
+    } else if (event->type() == QEvent::WindowStateChange) {
+        stateReported(); // by the platform, on the native window
     }
     return false;
+}
+
+void WindowPlacement::shown()
+{
+    // The native window exists from now on.
+    QWindow *handle = window_.windowHandle();
+    handle->installEventFilter(this);
+    connect(handle, &QWindow::screenChanged, this, &WindowPlacement::screenChanged, Qt::UniqueConnection);
+    if (!areaWatch_)
+        watchArea(window_.screen());
+    if (placed_)
+        return;
+    // Still unmapped: placed now, the frame appears centred at once. The
+    // screen may have changed since the window was made. Fitted inside the
+    // frame, the window may turn resizable or fixed, and its frame with it
+    // (openbox adds a grip along the bottom): then it is asked for again.
+    const bool wasWhole = whole_;
+    place(announcedFrameMargins(window_));
+    if (!frame_.isNull() && whole_ != wasWhole)
+        place(announcedFrameMargins(window_));
+    placed_ = !frame_.isNull();
+}
+
+void WindowPlacement::framed()
+{
+    if (keepInsideTimer_.isActive())
+        keepInsideTimer_.start();
+    const QRect outer = window_.frameGeometry();
+    const QRect inner = window_.geometry();
+    const QMargins reported(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                            outer.bottom() - inner.bottom());
+    if (reported == reportedFrame_)
+        return;
+    reportedFrame_ = reported;
+    // Qt rounds an X11 frame to the nearest pixel; read exactly, it is rounded up.
+    const QMargins exact = currentFrameMargins(window_);
+    const QMargins frame = exact.isNull() ? reported : exact;
+    if (frame.isNull() || frame == frame_)
+        return;
+    if (placed_) {
+        frame_ = frame;
+        refit();
+    } else {
+        // Where the window manager did not announce its frame, it shows it
+        // only once it has framed the window: the window is placed then.
+        placed_ = true;
+        place(frame);
+    }
+}
+
+void WindowPlacement::place(const QMargins &frame)
+{
+    frame_ = frame;
+    fit();
+    if (!whole_ && !platformPlacesWindows())
+        maximise();
+    else if (const QScreen *screen = window_.screen())
+        moveFrameTo(centredFramePosition(safeArea(*screen), window_.size().grownBy(frame_)));
+}
+
+void WindowPlacement::refit()
+{
+    fit();
+    if (platformPlacesWindows())
+        keepInsideTimer_.start();
+    else if (!whole_)
+        maximise();
+}
+
+void WindowPlacement::keepInside()
+{
+    const QScreen *screen = window_.screen();
+    if (screen && !(window_.windowState() & fillingStates))
+        moveFrameTo(framePositionInside(safeArea(*screen), window_.geometry().marginsAdded(frame_)));
 }
 
 void WindowPlacement::screenChanged(QScreen *screen)
 {
     watchArea(screen);
-    fit();
+    refit();
 }
 
 void WindowPlacement::watchArea(QScreen *screen)
 {
     disconnect(areaWatch_);
     if (screen)
-        areaWatch_ = connect(screen, &QScreen::availableGeometryChanged, this, &WindowPlacement::fit);
+        areaWatch_ = connect(screen, &QScreen::availableGeometryChanged, this, &WindowPlacement::refit);
 }
 
 void WindowPlacement::fit()
 {
     const QScreen *screen = window_.screen();
-    if (!screen)
+    const QWindow *handle = window_.windowHandle();
+    // Maximised, the window has the size that the system gives it.
+    if (!screen || (handle && (handle->windowStates() & fillingStates)))
         return;
-    const QSize least = window_.minimumSizeHint();
     const int scrollBar = window_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &window_);
-    const QSize size = fittedClientSize(screen->availableGeometry(), frame_, full_, least, scrollBar);
-    window_.setMinimumSize(size == full_ ? full_ : least);
-    window_.setMaximumSize(size);
-    window_.resize(size);
+    const QSize least = window_.minimumSizeHint();
+    const ClientLimits limits = fittedClientLimits(safeArea(*screen), frame_, full_, least, scrollBar);
+    whole_ = limits.smallest == full_;
+    // A Wayland compositor may maximise or tile a window without asking, and
+    // ends the program whose window then keeps a size of its own.
+    const ClientLimits allowed =
+        platformPlacesWindows() ? limits : ClientLimits{least, QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)};
+    const QSize size = window_.size();
+    const bool withinLimits = size == size.expandedTo(allowed.smallest).boundedTo(allowed.largest);
+    window_.setMinimumSize(allowed.smallest);
+    window_.setMaximumSize(allowed.largest);
+    // Once shown, the size is the window manager's (a tiling one refuses any
+    // other, and Qt then takes the refusal for the size it asked for) and
+    // the user's: kept where the limits allow it.
+    if (!withinLimits || !handle || !handle->isVisible())
+        window_.resize(limits.largest);
 }
 
-void WindowPlacement::centre(const QMargins &frame)
+void WindowPlacement::moveFrameTo(const QPoint &corner)
 {
-    frame_ = frame;
-    fit();
-    const QScreen *screen = window_.screen();
-    if (!screen)
-        return;
-    const QPoint corner = centredFramePosition(screen->availableGeometry(), window_.size().grownBy(frame));
-    if (frame.isNull()) {
+    if (frame_.isNull()) {
         // The frame's corner: an X11 window manager keeps it there and puts
-        // the client area below and right of it, a move that the filter sees.
+        // the client area below and right of it.
         window_.move(corner);
     } else {
         // The client area, with the frame known: nothing is left for Qt or
         // the window manager to work out.
-        window_.setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), window_.size()));
+        window_.setGeometry(QRect(corner + QPoint(frame_.left(), frame_.top()), window_.size()));
     }
+}
+
+void WindowPlacement::maximise()
+{
+    window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
+}
+
+void WindowPlacement::stateReported()
+{
+    QWindow *handle = window_.windowHandle();
+    const Qt::WindowStates states = handle->windowStates();
+    // A Wayland compositor would not hear of a refusal made before the
+    // maximised window has been drawn, and keeps it maximised.
+    if (platformPlacesWindows() && ((states & Qt::WindowFullScreen) || ((states & Qt::WindowMaximized) && whole_)))
+        handle->setWindowStates(states & ~fillingStates);
+    else if (!(states & fillingStates))
+        fit();
 }
