@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRawFont>
 #include <QRgb>
 #include <QScreen>
 #include <QScrollArea>
@@ -18,6 +19,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <string_view>
 
 namespace {
 
@@ -148,6 +150,13 @@ void LookTest::look()
         QCOMPARE(QFontInfo(widget->font()).pixelSize(), pixelSize);
         QCOMPARE(widget->font().bold(), bold);
         QVERIFY(!widget->font().italic() && !widget->font().underline() && !widget->font().strikeOut());
+    }
+    if (qobject_cast<const QTreeView *>(widget)) {
+        // The list sets grouped and plain numbers side by side: a separator taken
+        // from a fallback font would lift its cell off the row's baseline.
+        const QRawFont font = QRawFont::fromFont(widget->font());
+        for (const char32_t c : std::u32string_view(U"0123456789,.'\u00a0\u202f\u2019"))
+            QVERIFY2(font.supportsCharacter(uint(c)), qPrintable(font.familyName() + QString::number(c, 16)));
     }
     if (const auto *label = qobject_cast<const QLabel *>(widget))
         QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), alignment);
