@@ -17,12 +17,19 @@ struct CLibraryNumbers {
     QString decimalPoint;
 };
 
+// "language_TERRITORY" of a locale name, without its character set and modifier.
+QString languageAndTerritory(const QString &name)
+{
+    return name.section(u'@', 0, 0).section(u'.', 0, 0);
+}
+
 // The C library's conventions for the numbers of the locale `name`, asked for
 // in UTF-8: they do not depend on the character set.
 std::optional<CLibraryNumbers> cLibraryNumbers(const QString &name)
 {
-    const QString modifier = name.contains(u'@') ? name.mid(name.indexOf(u'@')) : QString();
-    const QByteArray utf8Name = (name.section(u'@', 0, 0).section(u'.', 0, 0) + ".UTF-8" + modifier).toLatin1();
+    const qsizetype at = name.indexOf(u'@');
+    const QString modifier = at < 0 ? QString() : name.mid(at);
+    const QByteArray utf8Name = (languageAndTerritory(name) + ".UTF-8" + modifier).toLatin1();
     const locale_t numeric = newlocale(LC_NUMERIC_MASK, utf8Name.constData(), locale_t(nullptr));
     if (numeric == locale_t(nullptr))
         return std::nullopt;
@@ -42,7 +49,7 @@ std::optional<CLibraryNumbers> cLibraryNumbers(const QString &name)
 
 bool namesC(const QString &name)
 {
-    const QString language = name.section(u'@', 0, 0).section(u'.', 0, 0);
+    const QString language = languageAndTerritory(name);
     return language.isEmpty() || language == u"C" || language == u"POSIX";
 }
 

@@ -93,6 +93,11 @@ std::optional<AtspiCall> handledAtspiCall(const QDBusMessage &message)
     return std::nullopt;
 }
 
+QDBusConnection atspiBus()
+{
+    return QDBusConnection(QStringLiteral("a11y"));
+}
+
 QAccessibleInterface *atspiObject(const QString &path)
 {
     if (path == rootPath)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QString>
 
 #include <optional>
@@ -19,6 +20,9 @@ struct AtspiCall {
 // The call, if the adaptor answers it and the message holds the arguments
 // that it reads: it reads them without looking, and one missing crashes it.
 std::optional<AtspiCall> handledAtspiCall(const QDBusMessage &message);
+
+// Qt's bridge's own connection to the accessibility bus, by the name it gives it.
+QDBusConnection atspiBus();
 
 // The object at an object path of the adaptor, and the path of an object.
 QAccessibleInterface *atspiObject(const QString &path);

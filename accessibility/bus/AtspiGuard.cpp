@@ -4,7 +4,6 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
-#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
 #include <QPointer>
@@ -77,8 +76,7 @@ private:
 
 void installGuard()
 {
-    // The bridge's connection to the accessibility bus, by the name it gives it.
-    QDBusConnection bus(QStringLiteral("a11y"));
+    QDBusConnection bus = atspiBus();
     auto *adaptor = qobject_cast<QDBusVirtualObject *>(bus.objectRegisteredAt(adaptorPath));
     if (!adaptor || dynamic_cast<AtspiGuard *>(adaptor))
         return;

@@ -4,7 +4,6 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
-#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QPointer>
@@ -27,7 +26,7 @@ bool flushQueued = false;
 
 void send(const Change &change)
 {
-    QDBusConnection bus(QStringLiteral("a11y"));
+    QDBusConnection bus = atspiBus();
     QAccessibleInterface *table = change.table ? QAccessible::queryAccessibleInterface(change.table) : nullptr;
     if (!table || !bus.isConnected())
         return;

@@ -95,13 +95,13 @@ bool ContextMenus::eventFilter(QObject *watched, QEvent *event)
         keyboardMenuPending_ = false;
         return false;
     case QEvent::Show:
-        if (auto *menu = qobject_cast<QMenu *>(watched); menu && contextMenuOwner(*menu)) {
+        if (auto *menu = qobject_cast<QMenu *>(watched); QWidget *owner = menu ? contextMenuOwner(*menu) : nullptr) {
             // The control keeps the focus, and the keys go to the menu all
             // the same. Qt would give the menu the focus once an item is
             // chosen by key, and give it back with a focus event for the
             // whole control: Orca read the table's name and size where the
             // row had been.
-            menu->setFocusProxy(contextMenuOwner(*menu));
+            menu->setFocusProxy(owner);
             if (keyboardMenuPending_)
                 activateFirstItem(*menu);
         }
